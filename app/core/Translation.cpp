@@ -1,5 +1,7 @@
 #include "app/core/Translation.h"
 
+#include "app/core/LanguageTableZhCn.h"
+
 #include <array>
 #include <cstring>
 
@@ -7,8 +9,10 @@ namespace v32 {
 
 namespace {
 
-constexpr std::array<Language, 1> kLanguages{{
+// English first: it is current until LANG names another language.
+constexpr std::array<Language, 2> kLanguages{{
     {"en", nullptr},
+    {"zh-cn", kZhCnTable},
 }};
 
 const Language* g_currentLanguage = nullptr;
