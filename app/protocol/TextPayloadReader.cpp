@@ -1,0 +1,67 @@
+#include "app/protocol/TextPayloadReader.h"
+
+#include <algorithm>
+
+namespace v32 {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+TextPayloadReader TextPayloadReader::fromPayload(std::span<const std::uint8_t> payload) {
+    const auto nul = std::find(payload.begin(), payload.end(), std::uint8_t{0});
+    const auto length = static_cast<std::size_t>(nul - payload.begin());
+    // The payload bytes are the ASCII text itself; only the view's element type changes.
+    return TextPayloadReader(
+        std::string_view(reinterpret_cast<const char*>(payload.data()), length));
+}
+
+std::optional<std::string_view> TextPayloadReader::valueOf(std::string_view text,
+                                                           std::string_view key) {
+    TextPayloadReader reader(text);
+    while (const std::optional<TextLine> line = reader.next()) {
+        if (line->key == key) {
+            return line->value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view TextPayloadReader::takeLine() {
+    const std::size_t end = m_rest.find('\n');
+    const std::string_view line = m_rest.substr(0, end);
+    m_rest = end == std::string_view::npos ? std::string_view{} : m_rest.substr(end + 1);
+    return line;
+}
+
+std::optional<TextLine> TextPayloadReader::next() {
+    while (!m_rest.empty()) {
+        const std::string_view line = takeLine();
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view afterEquals = line.substr(equals + 1);
+        const std::string_view key = trimBlanks(line.substr(0, equals));
+        const std::string_view value = trimBlanks(afterEquals.substr(0, afterEquals.find('\r')));
+        if (key.size() > kMaxFieldLength || value.size() > kMaxFieldLength) {
+            m_rest = {};
+            return std::nullopt;
+        }
+        return TextLine{key, value};
+    }
+    return std::nullopt;
+}
+
+} // namespace v32
