@@ -1,0 +1,130 @@
+#include "app/core/Application.h"
+
+#include "app/core/FactoryMarker.h"
+#include "app/core/LocalDataCentreProbe.h"
+#include "app/core/PresetFile.h"
+#include "app/core/Translation.h"
+
+#include <chrono>
+#include <string_view>
+#include <thread>
+#include <utility>
+
+namespace v32 {
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::string_view kMakeDefaultsOption = "-mkdef";
+constexpr std::string_view kWaitForDataCentreOption = "-wdc";
+constexpr std::string_view kDebugOn = "yes";
+constexpr std::string_view kEnglish = "en";
+
+constexpr int kDataCentreReplies = 3;
+constexpr auto kDataCentreTimeout = 200ms;
+constexpr auto kDataCentrePause = 200ms;
+constexpr int kLocalDeviceTries = 3;
+constexpr auto kLocalDeviceTimeout = 100ms;
+
+} // namespace
+
+Application::Application(CommandLine commandLine, StartupEnvironment environment, StartupHost* host)
+    : m_commandLine(commandLine)
+    , m_environment(std::move(environment))
+    , m_host(host) {}
+
+int Application::run() {
+    if (m_host != nullptr && m_host->factoryKeyHeld()) {
+        m_context.factoryMode = true;
+    }
+    PresetFile(m_environment.presetPath).ensureValid();
+    if (const std::optional<int> exitCode = runEarlyOptions()) {
+        return *exitCode;
+    }
+    if (!configureDebugging()) {
+        return 0;
+    }
+    if (m_host != nullptr && splashEnabled()) {
+        m_host->showSplash();
+    }
+    return start();
+}
+
+std::optional<int> Application::runEarlyOptions() {
+    for (const std::string_view argument : m_commandLine.arguments()) {
+        if (argument == kMakeDefaultsOption) {
+            PresetFile(m_environment.presetPath).ensureValid();
+            return 0;
+        }
+        if (argument == kWaitForDataCentreOption) {
+            waitForDataCentre();
+        }
+    }
+    return std::nullopt;
+}
+
+// Blocks until the data centre has answered three probes: it is started alongside the
+// program and may not be listening yet.
+void Application::waitForDataCentre() {
+    std::fprintf(m_environment.log, "waiting datacenter...\n");
+    std::fflush(m_environment.log);
+    LocalDataCentreProbe probe(m_environment.probePorts);
+    if (!probe.open()) {
+        std::fprintf(m_environment.log, "error!\n");
+        return;
+    }
+    for (int replies = 0; replies < kDataCentreReplies;) {
+        if (probe.probe(kDataCentreTimeout)) {
+            ++replies;
+            std::this_thread::sleep_for(kDataCentrePause);
+        }
+    }
+    std::fprintf(m_environment.log, "ok!\n");
+}
+
+// False when the user leaves the debug chooser, which ends the program.
+bool Application::configureDebugging() {
+    const ConfigValue debug = NativeConfig(m_environment.configPath).readDebug();
+    if (debug.view() != kDebugOn || m_host == nullptr) {
+        return true;
+    }
+    return m_host->chooseDebugSettings(m_context.switches, m_context.serial);
+}
+
+int Application::start() {
+    m_context.constants = parseProductConstants();
+    if (programHasFactoryMarker()) {
+        m_context.factoryMode = true;
+    }
+    selectConfiguredLanguage();
+    probeLocalDevice();
+    std::fprintf(m_environment.log, "parsing cmdline...\n");
+    if (const std::optional<int> exitCode =
+            m_commandLine.applyOptions(m_context, m_environment.log)) {
+        return *exitCode;
+    }
+    std::fprintf(m_environment.log, "parse cmdline finished!\n");
+    return 0;
+}
+
+void Application::selectConfiguredLanguage() {
+    installLanguages();
+    m_context.language = NativeConfig(m_environment.configPath).readLanguage();
+    selectLanguage(m_context.language.text.data());
+    m_context.english = m_context.language.view() == kEnglish;
+}
+
+void Application::probeLocalDevice() {
+    LocalDataCentreProbe probe(m_environment.probePorts);
+    bool found = false;
+    if (probe.open()) {
+        for (int i = 0; i < kLocalDeviceTries && !found; ++i) {
+            found = probe.probe(kLocalDeviceTimeout);
+        }
+    }
+    m_context.localDevice = found;
+    std::fprintf(m_environment.log, "local device: %s\r\n", found ? "true" : "false");
+}
+
+} // namespace v32
