@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <span>
 
 namespace v32 {
@@ -33,6 +34,13 @@ class PairListView {
 public:
     class Iterator {
     public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = ParamPair;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = ParamPair;
+
+        Iterator() = default;
         Iterator(const PairListView* list, std::size_t index)
             : m_list(list)
             , m_index(index) {}
@@ -41,11 +49,16 @@ public:
             ++m_index;
             return *this;
         }
+        Iterator operator++(int) {
+            Iterator before = *this;
+            ++m_index;
+            return before;
+        }
         friend bool operator==(const Iterator&, const Iterator&) = default;
 
     private:
-        const PairListView* m_list;
-        std::size_t m_index;
+        const PairListView* m_list = nullptr;
+        std::size_t m_index = 0;
     };
 
     explicit PairListView(std::span<const std::uint8_t> payload)
