@@ -1,0 +1,126 @@
+#include "app/model/LinkedWrites.h"
+
+#include "app/model/Channel.h"
+
+namespace v32 {
+
+namespace {
+
+constexpr int kFirstStereoInput = 28;
+constexpr int kFirstAuxSend = 13;
+constexpr int kLastAuxSend = 26;
+constexpr int kSendsPerModeWord = 8;
+constexpr int kMonitorLeft = 84;
+constexpr int kMonitorRight = 85;
+
+bool inRange(int number, int first, int last) {
+    return number >= first && number <= last;
+}
+
+// Pan, the AUX sends, the MAIN sends and the FX sends stay per side on a linked input pair.
+bool staysPerSideOnLinkedInputs(int number) {
+    return number == 11 || inRange(number, kFirstAuxSend, kLastAuxSend) ||
+           inRange(number, 29, 30) || inRange(number, 33, 36);
+}
+
+bool isPairLinked(std::uint16_t links, int index) {
+    const int bit = index / 2;
+    return bit < 16 && ((links >> bit) & 1U) != 0;
+}
+
+// Send mode of AUX send m of a fixed stereo input: 1 feeds the left half only, 2 the right
+// half only, anything else both.
+enum class SendMode {
+    Both,
+    LeftOnly,
+    RightOnly
+};
+
+SendMode sendModeOf(const ParamReader& values, int index, int send) {
+    const ParamId modeId =
+        static_cast<ParamId>(LinkedWrites::kFirstStereoSendModes + (index - kFirstStereoInput) +
+                             send / kSendsPerModeWord);
+    const unsigned mode = (values.value(modeId) >> (2 * (send % kSendsPerModeWord))) & 3U;
+    switch (mode) {
+    case 1:
+        return SendMode::LeftOnly;
+    case 2:
+        return SendMode::RightOnly;
+    default:
+        return SendMode::Both;
+    }
+}
+
+} // namespace
+
+LinkedWrites::LinkedWrites(const ParamReader& values, ParamId id, std::uint16_t value)
+    : m_values(values) {
+    const int kind = channelKindOf(id);
+    const int index = channelIndexOf(id);
+    const int number = paramNumberOf(id);
+    if (kind == KindInput && index < kFirstStereoInput &&
+        isPairLinked(values.value(kInputLinks), index) && !staysPerSideOnLinkedInputs(number)) {
+        writeLinkedInputs(index, number, value);
+    } else if (kind == KindInput && isStereoLeftInput(index)) {
+        writeStereoInput(index, number, value);
+    } else if (kind == KindBus && isPairLinked(values.value(kBusLinks), index)) {
+        writeLinkedBuses(index, number, value);
+    } else {
+        add(id, value);
+    }
+}
+
+void LinkedWrites::add(ParamId id, std::uint16_t value) {
+    m_pairs[m_count++] = {id, value};
+}
+
+void LinkedWrites::writeInput(int index, int number, std::uint16_t value) {
+    add(paramId(KindInput, index, number), value);
+}
+
+void LinkedWrites::writeLinkedInputs(int index, int number, std::uint16_t value) {
+    const int even = index & ~1;
+    writeInput(even, number, value);
+    writeInput(even + 1, number, value);
+}
+
+void LinkedWrites::writeSplit(int index, int number, std::uint16_t left, std::uint16_t right) {
+    writeInput(index, number, left);
+    writeInput(index + 1, number, right);
+}
+
+void LinkedWrites::writeStereoInput(int index, int number, std::uint16_t value) {
+    if (number == 29 || number == 31) {
+        writeSplit(index, number, value, 0);
+    } else if (number == 30 || number == 32) {
+        writeSplit(index, number, 0, value);
+    } else if (inRange(number, kFirstAuxSend, kLastAuxSend)) {
+        switch (sendModeOf(m_values, index, number - kFirstAuxSend)) {
+        case SendMode::LeftOnly:
+            writeSplit(index, number, value, 0);
+            break;
+        case SendMode::RightOnly:
+            writeSplit(index, number, 0, value);
+            break;
+        case SendMode::Both:
+            writeSplit(index, number, value, value);
+            break;
+        }
+    } else {
+        writeSplit(index, number, value, value);
+    }
+}
+
+void LinkedWrites::writeLinkedBuses(int index, int number, std::uint16_t value) {
+    const int even = index & ~1;
+    // The monitor sends cross over: the left monitor send of one bus pairs with the right
+    // one of its partner.
+    const bool crossed = number == kMonitorLeft || number == kMonitorRight;
+    const int partnerNumber = crossed ? kMonitorLeft + kMonitorRight - number : number;
+    const int evenNumber = index == even ? number : partnerNumber;
+    const int oddNumber = index == even ? partnerNumber : number;
+    add(paramId(KindBus, even, evenNumber), value);
+    add(paramId(KindBus, even + 1, oddNumber), value);
+}
+
+} // namespace v32
