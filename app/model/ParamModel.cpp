@@ -41,6 +41,7 @@ ParamModel::ParamModel(const DefaultTable& defaults, const DebugSwitches& switch
 }
 
 void ParamModel::setControlPanelHooks(ControlPanelHooks* hooks) {
+    m_panelHooks = hooks;
     m_refreshTimer.setHooks(hooks);
 }
 

@@ -107,6 +107,7 @@ public:
     StatusBytes& status() { return m_status; }
     const StatusBytes& status() const { return m_status; }
     const DebugSwitches& switches() const { return m_switches; }
+    ControlPanelHooks* controlPanelHooks() const { return m_panelHooks; }
     bool isRefreshScheduled() const { return m_refreshTimer.isScheduled(); }
 
     // Set once the end of a full read has been handled, so that it is handled only once.
@@ -126,6 +127,7 @@ private:
     const ModelConditions& m_conditions;
     const PanelEntryMap* m_panelEntries = nullptr;
     ParamWriteListener* m_writeListener = nullptr;
+    ControlPanelHooks* m_panelHooks = nullptr;
     PanelRefreshTimer m_refreshTimer;
 
     ParamStore m_store;
