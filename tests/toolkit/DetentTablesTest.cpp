@@ -54,7 +54,7 @@ TEST(DetentTables, EveryTableStrictlyAscends) {
     }
 }
 
-// The points the tables were specified by must be present exactly where they belong.
+// The hand-set points must sit exactly where they belong among the generated ones.
 TEST(DetentTables, ListedPointsAreKeptExactly) {
     struct Case {
         int kind;
