@@ -1,6 +1,7 @@
 #include "app/protocol/DeviceReplies.h"
 
 #include "app/protocol/Frame.h"
+#include "app/protocol/PayloadText.h"
 #include "app/protocol/SceneImage.h"
 
 #include <algorithm>
@@ -16,13 +17,6 @@ constexpr std::size_t kModelCodeOffset = 6;
 constexpr std::size_t kDeviceNameOffset = 8;
 constexpr std::size_t kNameReplyHeaderSize = 1;
 
-std::string_view textUpToNul(std::span<const std::uint8_t> bytes) {
-    const auto nul = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
-    // The bytes are the ASCII text itself; only the view's element type changes.
-    return {reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::size_t>(nul - bytes.begin())};
-}
-
 } // namespace
 
 std::optional<IdentifyReply> parseIdentifyReply(std::span<const std::uint8_t> frame) {
@@ -35,7 +29,7 @@ std::optional<IdentifyReply> parseIdentifyReply(std::span<const std::uint8_t> fr
     const std::span<const std::uint8_t> nameBytes =
         frame.subspan(kDeviceNameOffset, payloadEnd - kDeviceNameOffset);
     return IdentifyReply{readWord(frame, kProductIdOffset), frame[kModelCodeOffset],
-                         textUpToNul(nameBytes)};
+                         payloadText(nameBytes)};
 }
 
 std::optional<NameReply> parseNameReply(std::span<const std::uint8_t> frame) {
@@ -45,7 +39,7 @@ std::optional<NameReply> parseNameReply(std::span<const std::uint8_t> frame) {
     }
     const std::span<const std::uint8_t> text = payload.subspan(kNameReplyHeaderSize);
     return NameReply{payload[0],
-                     textUpToNul(text.first(std::min(text.size(), kSceneTextMaxLength)))};
+                     payloadText(text.first(std::min(text.size(), kSceneTextMaxLength)))};
 }
 
 } // namespace v32

@@ -1,5 +1,7 @@
 #include "app/protocol/MessageSender.h"
 
+#include "app/protocol/PayloadText.h"
+
 #include <algorithm>
 #include <array>
 
@@ -25,11 +27,6 @@ std::array<std::uint8_t, 4> blockHeader(std::uint8_t scene, std::uint8_t count,
             static_cast<std::uint8_t>(start & 0xFFU)};
 }
 
-std::span<const std::uint8_t> bytesOf(std::string_view text) {
-    // The text goes on the wire as its ASCII bytes; only the view's element type changes.
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
 void expect(SceneTransferState& state, TransferRequest request, std::uint8_t scene) {
     state.scene = scene;
     state.setDone(request, false);
@@ -51,7 +48,7 @@ bool MessageSender::sendByte(MessageCode code, std::uint8_t byte) {
 }
 
 bool MessageSender::sendText(MessageCode code, std::string_view text) {
-    return send(code, bytesOf(text));
+    return send(code, textBytes(text));
 }
 
 bool MessageSender::sendIdentify() {

@@ -1,9 +1,9 @@
 #include "app/protocol/SceneTransferReplies.h"
 
 #include "app/protocol/Frame.h"
+#include "app/protocol/PayloadText.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace v32 {
 
@@ -30,14 +30,6 @@ bool blockMatches(std::span<const std::uint8_t> payload, const SceneTransferStat
 bool nameItemMatches(std::span<const std::uint8_t> payload, const SceneTransferState& state) {
     return payload.size() >= kNameItemHeaderSize && sceneMatches(payload, state) &&
            payload[kIndexOffset] < kSceneTextCount && payload[kIndexOffset] == state.textIndex;
-}
-
-// Text bytes as sent; a NUL among them ends the text early.
-std::string_view textOf(std::span<const std::uint8_t> bytes) {
-    const auto nul = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
-    // The bytes are the ASCII text itself; only the view's element type changes.
-    return {reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::size_t>(nul - bytes.begin())};
 }
 
 bool markDone(SceneTransferState& state, TransferRequest request) {
@@ -80,7 +72,8 @@ bool acceptBlockNameReadReply(std::span<const std::uint8_t> frame, SceneTransfer
     if (!nameItemMatches(payload, state)) {
         return false;
     }
-    setSceneText(image.text[payload[kIndexOffset]], textOf(payload.subspan(kNameItemHeaderSize)));
+    setSceneText(image.text[payload[kIndexOffset]],
+                 payloadText(payload.subspan(kNameItemHeaderSize)));
     return markDone(state, TransferRequest::BlockNameRead);
 }
 
@@ -95,7 +88,7 @@ bool acceptBlockTextReadReply(std::span<const std::uint8_t> frame, SceneTransfer
     if (!sceneMatches(payload, state)) {
         return false;
     }
-    setSceneText(image.name, textOf(payload.subspan(kSceneNameHeaderSize)));
+    setSceneText(image.name, payloadText(payload.subspan(kSceneNameHeaderSize)));
     return markDone(state, TransferRequest::BlockTextRead);
 }
 

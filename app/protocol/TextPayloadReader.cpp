@@ -1,7 +1,5 @@
 #include "app/protocol/TextPayloadReader.h"
 
-#include <algorithm>
-
 namespace v32 {
 
 namespace {
@@ -18,14 +16,6 @@ std::string_view trimBlanks(std::string_view text) {
 }
 
 } // namespace
-
-TextPayloadReader TextPayloadReader::fromPayload(std::span<const std::uint8_t> payload) {
-    const auto nul = std::find(payload.begin(), payload.end(), std::uint8_t{0});
-    const auto length = static_cast<std::size_t>(nul - payload.begin());
-    // The payload bytes are the ASCII text itself; only the view's element type changes.
-    return TextPayloadReader(
-        std::string_view(reinterpret_cast<const char*>(payload.data()), length));
-}
 
 std::optional<std::string_view> TextPayloadReader::valueOf(std::string_view text,
                                                            std::string_view key) {

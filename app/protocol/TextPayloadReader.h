@@ -1,9 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 
 namespace v32 {
@@ -24,9 +22,6 @@ public:
 
     explicit TextPayloadReader(std::string_view text)
         : m_rest(text) {}
-
-    // The text of a received payload: it ends at the first NUL, if any.
-    static TextPayloadReader fromPayload(std::span<const std::uint8_t> payload);
 
     // Value of the first line with this key.
     static std::optional<std::string_view> valueOf(std::string_view text, std::string_view key);

@@ -1,3 +1,4 @@
+#include "app/protocol/PayloadText.h"
 #include "app/protocol/TextPayloadReader.h"
 #include "tests/protocol/TestFrames.h"
 
@@ -59,7 +60,7 @@ TEST(TextPayloadTest, ReadsKeyValueLines) {
 
 TEST(TextPayloadTest, PayloadTextEndsAtNul) {
     const test::Bytes payload = test::bytesOf(std::string_view("A=1\n\0B=2\n", 9));
-    TextPayloadReader reader = TextPayloadReader::fromPayload(payload);
+    TextPayloadReader reader(payloadText(payload));
     const std::optional<TextLine> first = reader.next();
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->key, "A");
