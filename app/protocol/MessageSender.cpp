@@ -27,7 +27,7 @@ std::array<std::uint8_t, 4> blockHeader(std::uint8_t scene, std::uint8_t count,
             static_cast<std::uint8_t>(start & 0xFFU)};
 }
 
-void expect(SceneTransferState& state, TransferRequest request, std::uint8_t scene) {
+void awaitReply(SceneTransferState& state, TransferRequest request, std::uint8_t scene) {
     state.scene = scene;
     state.setDone(request, false);
 }
@@ -143,7 +143,7 @@ std::size_t MessageSender::sendParamQuery(std::span<const ParamId> ids) {
 
 bool MessageSender::sendBlockRead(SceneTransferState& state, std::uint8_t scene,
                                   std::uint16_t start, std::uint8_t count) {
-    expect(state, TransferRequest::BlockRead, scene);
+    awaitReply(state, TransferRequest::BlockRead, scene);
     state.start = start;
     state.count = count;
     return send(MSG_BLOCK_READ, blockHeader(scene, count, start));
@@ -154,7 +154,7 @@ bool MessageSender::sendBlockWrite(SceneTransferState& state, const SceneImage& 
     if (count > kMaxBlockValues) {
         return false;
     }
-    expect(state, TransferRequest::BlockWrite, scene);
+    awaitReply(state, TransferRequest::BlockWrite, scene);
     state.start = start;
     state.count = count;
     Payload payload{};
@@ -169,7 +169,7 @@ bool MessageSender::sendBlockWrite(SceneTransferState& state, const SceneImage& 
 }
 
 bool MessageSender::sendBlockCommit(SceneTransferState& state, std::uint8_t scene) {
-    expect(state, TransferRequest::BlockCommit, scene);
+    awaitReply(state, TransferRequest::BlockCommit, scene);
     return sendByte(MSG_BLOCK_COMMIT, scene);
 }
 
@@ -178,7 +178,7 @@ bool MessageSender::sendBlockNameRead(SceneTransferState& state, std::uint8_t sc
     if (index >= kSceneTextCount) {
         return false;
     }
-    expect(state, TransferRequest::BlockNameRead, scene);
+    awaitReply(state, TransferRequest::BlockNameRead, scene);
     state.textIndex = index;
     const std::array<std::uint8_t, 2> payload{scene, index};
     return send(MSG_BLOCK_NAME_READ, payload);
@@ -199,20 +199,20 @@ bool MessageSender::sendBlockNameWrite(SceneTransferState& state, const SceneIma
     if (index >= kSceneTextCount) {
         return false;
     }
-    expect(state, TransferRequest::BlockNameWrite, scene);
+    awaitReply(state, TransferRequest::BlockNameWrite, scene);
     state.textIndex = index;
     const std::array<std::uint8_t, 2> header{scene, index};
     return sendSceneText(MSG_BLOCK_NAME_WRITE, header, image.text[index]);
 }
 
 bool MessageSender::sendBlockTextRead(SceneTransferState& state, std::uint8_t scene) {
-    expect(state, TransferRequest::BlockTextRead, scene);
+    awaitReply(state, TransferRequest::BlockTextRead, scene);
     return sendByte(MSG_BLOCK_TEXT_READ, scene);
 }
 
 bool MessageSender::sendBlockTextWrite(SceneTransferState& state, const SceneImage& image,
                                        std::uint8_t scene) {
-    expect(state, TransferRequest::BlockTextWrite, scene);
+    awaitReply(state, TransferRequest::BlockTextWrite, scene);
     const std::array<std::uint8_t, 1> header{scene};
     return sendSceneText(MSG_BLOCK_TEXT_WRITE, header, image.name);
 }
