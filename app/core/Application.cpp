@@ -6,7 +6,9 @@
 #include "app/core/Translation.h"
 
 #include <chrono>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -20,6 +22,10 @@ constexpr std::string_view kMakeDefaultsOption = "-mkdef";
 constexpr std::string_view kWaitForDataCentreOption = "-wdc";
 constexpr std::string_view kDebugOn = "yes";
 constexpr std::string_view kEnglish = "en";
+constexpr const char* kIdentifierHeaderName = "id_32ch.h";
+// Where the header sits in the source tree, seen from the build's program folder.
+constexpr const char* kIdentifierHeaderInSources = "../../app/protocol/id_32ch.h";
+constexpr ParamId kLastNamedParam = 4989;
 
 constexpr int kDataCentreReplies = 3;
 constexpr auto kDataCentreTimeout = 200ms;
@@ -97,6 +103,9 @@ int Application::start() {
     if (programHasFactoryMarker()) {
         m_context.factoryMode = true;
     }
+    if (m_context.switches.print_writes) {
+        parseIdentifierHeader();
+    }
     selectConfiguredLanguage();
     probeLocalDevice();
     std::fprintf(m_environment.log, "parsing cmdline...\n");
@@ -106,6 +115,21 @@ int Application::start() {
     }
     std::fprintf(m_environment.log, "parse cmdline finished!\n");
     return 0;
+}
+
+void Application::parseIdentifierHeader() {
+    std::filesystem::path header = m_environment.headerDirectory / kIdentifierHeaderName;
+    std::error_code error;
+    if (!std::filesystem::exists(header, error)) {
+        header = m_environment.headerDirectory / kIdentifierHeaderInSources;
+        if (!std::filesystem::exists(header, error)) {
+            return;
+        }
+    }
+    m_context.identifierNames.parseFile(header.string());
+    const bool parsed =
+        m_context.identifierNames.nameOf(kLastNamedParam) == IdentifierHeader::kLastName;
+    std::fprintf(m_environment.log, "parse id enum %s!!!!\n", parsed ? "success" : "fail");
 }
 
 void Application::selectConfiguredLanguage() {

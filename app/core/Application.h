@@ -28,6 +28,7 @@ private:
     void waitForDataCentre();
     bool configureDebugging();
     int start();
+    void parseIdentifierHeader();
     void selectConfiguredLanguage();
     void probeLocalDevice();
 

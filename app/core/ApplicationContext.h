@@ -4,6 +4,7 @@
 #include "app/core/NativeConfig.h"
 #include "app/core/ProductConstants.h"
 #include "app/core/SerialSettings.h"
+#include "app/protocol/IdentifierHeader.h"
 
 namespace v32 {
 
@@ -21,6 +22,8 @@ struct ApplicationContext {
     int logLevel = kDefaultLogLevel;
     // Non-zero adds the global bar to the main screen.
     int globalBar = 0;
+    // Debug names of the identifiers, when print_writes asked for them.
+    IdentifierHeader identifierNames;
 };
 
 } // namespace v32

@@ -5,7 +5,6 @@
 
 #include <arpa/inet.h>
 #include <array>
-#include <cerrno>
 #include <netinet/in.h>
 #include <poll.h>
 #include <span>
@@ -31,9 +30,10 @@ const sockaddr* asSocketAddress(const sockaddr_in& address) {
     return reinterpret_cast<const sockaddr*>(&address);
 }
 
+// Rounded up: a wait that ends early would give up before the deadline.
 int millisecondsUntil(std::chrono::steady_clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
@@ -78,14 +78,10 @@ void LocalDataCentreProbe::send() {
 
 bool LocalDataCentreProbe::receiveValidReply(std::chrono::steady_clock::time_point deadline) {
     std::array<std::uint8_t, kReplyCapacity> reply{};
-    for (;;) {
+    for (int wait = millisecondsUntil(deadline); wait > 0; wait = millisecondsUntil(deadline)) {
         pollfd readable{m_socket, POLLIN, 0};
-        const int ready = ::poll(&readable, 1, millisecondsUntil(deadline));
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
-            return false;
+        if (::poll(&readable, 1, wait) <= 0) {
+            continue; // interrupted or timed out: the deadline decides
         }
         const ssize_t received = ::recv(m_socket, reply.data(), reply.size(), MSG_DONTWAIT);
         if (received > 0 &&
@@ -93,6 +89,7 @@ bool LocalDataCentreProbe::receiveValidReply(std::chrono::steady_clock::time_poi
             return true;
         }
     }
+    return false;
 }
 
 void LocalDataCentreProbe::close() {
