@@ -19,6 +19,10 @@ public:
     static constexpr int kSendsPerMark = 4;
     static constexpr int kTicksBetweenSends = 5;
 
+    constexpr RetryState() = default;
+    constexpr explicit RetryState(std::uint8_t bits)
+        : m_bits(bits) {}
+
     // Four sends left, the first one due at once.
     void mark();
     // Nothing left to send: the device has confirmed the entry or it was dropped.
