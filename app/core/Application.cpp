@@ -54,6 +54,8 @@ int Application::run() {
     if (m_host != nullptr && splashEnabled()) {
         m_host->showSplash();
     }
+    // The resource disk, the drawing library and the window come up here, between the
+    // splash and application start, once the desktop host provides them.
     return start();
 }
 

@@ -8,7 +8,8 @@
 
 namespace v32 {
 
-// The program's arguments, without the program name.
+// The program's arguments, without the program name. The strings are not copied: they must
+// outlive the object, as main's arguments do.
 class CommandLine {
 public:
     static constexpr int kUnknownOptionExitCode = 1;

@@ -8,21 +8,22 @@ namespace v32 {
 
 namespace {
 
-constexpr std::string_view kUnmarkedText = "####{EF2DB340-CD66-46BC-9D6C-42E8C347BC83}####";
-static_assert(kUnmarkedText.size() == kFactoryMarkerSize);
-
-// "FACTORY" with its NUL.
-constexpr std::string_view kFactoryText{"FACTORY", 8};
-
 struct MarkerArea {
     char bytes[kFactoryMarkerSize];
 };
 
-constexpr MarkerArea unmarkedArea() {
+// Evaluated only while compiling, so the area below is the program's one copy of the text
+// and the factory tool finds nothing else to patch.
+consteval MarkerArea unmarkedArea() {
+    constexpr std::string_view text = "####{EF2DB340-CD66-46BC-9D6C-42E8C347BC83}####";
+    static_assert(text.size() == kFactoryMarkerSize);
     MarkerArea area{};
-    std::copy(kUnmarkedText.begin(), kUnmarkedText.end(), area.bytes);
+    std::copy(text.begin(), text.end(), area.bytes);
     return area;
 }
+
+// "FACTORY" with its NUL.
+constexpr std::string_view kFactoryText{"FACTORY", 8};
 
 // Mutable and kept, so that neither the compiler nor the linker folds the check away.
 [[gnu::used]] MarkerArea programMarkerArea = unmarkedArea();
