@@ -114,7 +114,7 @@ TEST(ValueConversion, RealToRaw) {
         {22, -60.0, 0},
         {25, 1.0e6, 0xFFFF},
         {23, 28.076, 2808},
-        {9, -80.0, 0xFFB0},
+        {9, -80.0, 0xFCE0}, // stored as signed tenths, so it reads back as -80.0
         {0, 7.9, 7},
         {0, 1.0e12, 0xFFFF},
     };

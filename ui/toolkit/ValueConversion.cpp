@@ -129,9 +129,12 @@ std::uint16_t toRaw(int kind, double real) {
     case 2:
         return panRaw(real);
     case 4:
+    case 9:
     case 11:
     case 13:
     case 38:
+        // Kind 9 is read as signed tenths, so it is stored as tenths too: a plain
+        // truncation would turn -80.0 into -8.0 on the way back.
         return rawOf(rounded(real * 10));
     case 5:
         return rawOf(-rounded(real));
