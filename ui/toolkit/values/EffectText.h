@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolkit/FixedText.h"
-#include "ui/toolkit/UnitDisplay.h"
+#include "ui/toolkit/values/FixedText.h"
+#include "ui/toolkit/values/UnitDisplay.h"
 
 #include <cstdint>
 

@@ -2,8 +2,8 @@
 
 #include "app/model/ParamReader.h"
 #include "app/protocol/ParamId.h"
-#include "ui/toolkit/FixedText.h"
-#include "ui/toolkit/UnitDisplay.h"
+#include "ui/toolkit/values/FixedText.h"
+#include "ui/toolkit/values/UnitDisplay.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "ui/toolkit/ValueConversion.h"
+#include "ui/toolkit/values/ValueConversion.h"
 
-#include "ui/toolkit/ValueKinds.h"
+#include "ui/toolkit/values/ValueKinds.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

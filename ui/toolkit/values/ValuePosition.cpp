@@ -1,8 +1,8 @@
-#include "ui/toolkit/ValuePosition.h"
+#include "ui/toolkit/values/ValuePosition.h"
 
-#include "ui/toolkit/DetentTables.h"
-#include "ui/toolkit/ValueConversion.h"
-#include "ui/toolkit/ValueKinds.h"
+#include "ui/toolkit/values/DetentTables.h"
+#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/values/ValueKinds.h"
 
 #include <algorithm>
 #include <cstddef>

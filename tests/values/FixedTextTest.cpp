@@ -1,4 +1,4 @@
-#include "ui/toolkit/FixedText.h"
+#include "ui/toolkit/values/FixedText.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/FilterCode.h"
+#include "ui/toolkit/values/FilterCode.h"
 
 #include <array>
 

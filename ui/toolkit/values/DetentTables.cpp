@@ -1,4 +1,4 @@
-#include "ui/toolkit/DetentTables.h"
+#include "ui/toolkit/values/DetentTables.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "ui/toolkit/DetentTables.h"
+#include "ui/toolkit/values/DetentTables.h"
 
-#include "ui/toolkit/ValueConversion.h"
-#include "ui/toolkit/ValuePosition.h"
+#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/values/ValuePosition.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/ValueKinds.h"
+#include "ui/toolkit/values/ValueKinds.h"
 
 #include <array>
 

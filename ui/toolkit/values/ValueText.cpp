@@ -1,10 +1,10 @@
-#include "ui/toolkit/ValueText.h"
+#include "ui/toolkit/values/ValueText.h"
 
 #include "app/core/Translation.h"
-#include "ui/toolkit/EffectText.h"
-#include "ui/toolkit/FilterCode.h"
-#include "ui/toolkit/ValueConversion.h"
-#include "ui/toolkit/ValueKinds.h"
+#include "ui/toolkit/values/EffectText.h"
+#include "ui/toolkit/values/FilterCode.h"
+#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/values/ValueKinds.h"
 
 #include <cmath>
 

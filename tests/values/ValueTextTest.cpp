@@ -1,4 +1,4 @@
-#include "ui/toolkit/ValueText.h"
+#include "ui/toolkit/values/ValueText.h"
 
 #include <gtest/gtest.h>
 #include <limits>
