@@ -16,7 +16,6 @@
 #include "tests/link/CapturedOutput.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace v32 {
@@ -107,7 +106,8 @@ TEST_F(ControlPanelTest, HeldKeysLightTheirOwnLight) {
 
 TEST_F(ControlPanelTest, OtherKeysLightNothing) {
     // 62 has no light; 60 + 0x2000 is key code 8252, not 60.
-    for (const std::uint16_t event : {std::uint16_t{62 | kPressed}, std::uint16_t{0x2000 | 60 | kPressed}}) {
+    for (const std::uint16_t event :
+         {std::uint16_t{62 | kPressed}, std::uint16_t{0x2000 | 60 | kPressed}}) {
         panel.panelKey(event);
     }
     for (int light = 0; light <= 125; ++light) {
@@ -201,14 +201,14 @@ TEST_F(ControlPanelTest, LightsGoOutOnlyBesideALocalDeviceOrWhenThePanelIsTakenO
     };
     const Case cases[] = {{false, false, 0}, {true, false, 1}, {false, true, 1}, {true, true, 1}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "local " << c.localDevice << " take over " << c.takeOver);
+        SCOPED_TRACE(testing::Message()
+                     << "local " << c.localDevice << " take over " << c.takeOver);
         sink.clear();
         conditions.localDevice = c.localDevice;
         switches.take_over_panel = c.takeOver;
         panel.refreshLights();
         panel.panelKey(60 | kPressed);
         panel.setLight(93, true);
-        model.setValue(paramId(KindInput, 0, kNumberOn), 0);
         settle();
         EXPECT_EQ(sink.frames().size(), c.frames);
     }
@@ -236,12 +236,12 @@ TEST_F(ControlPanelTest, FullRefreshSendsEveryLightWordWithThePanelState) {
         bool on;
     };
     const Light lights[] = {
-        {3, true},    {0, false},   {4, false},  {5, false},  // the fader page's key
-        {8, true},    {21, true},   {123, true},              // always on; locked
-        {6, true},                                            // media playing
-        {90, true},   {88, false},  {89, false}, {91, false}, // scene 3
-        {120, false},                                         // a refresh forgets held keys
-        {10, true},   {11, false},                            // bank 0
+        {3, true},    {0, false},  {4, false},  {5, false},  // the fader page's key
+        {8, true},    {21, true},  {123, true},              // always on; locked
+        {6, true},                                           // media playing
+        {90, true},   {88, false}, {89, false}, {91, false}, // scene 3
+        {120, false},                                        // a refresh forgets held keys
+        {10, true},   {11, false},                           // bank 0
     };
     for (const Light& light : lights) {
         EXPECT_EQ(isLitIn(frame, light.light), light.on) << "light " << light.light;
