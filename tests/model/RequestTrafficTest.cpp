@@ -31,6 +31,24 @@ TEST_F(RequestTrafficTest, LockStateGoesFirstAndAFrameAsksForAtMostSixty) {
     EXPECT_EQ(model.store().requestSet().retry(kLockState).sendsLeft(), 3);
 }
 
+TEST_F(RequestTrafficTest, LockStateIsPacedLikeAnyOtherRead) {
+    model.requestRange(5210, 5214);
+    std::vector<int> lockSentOn;
+    for (int pass = 1; pass <= 8; ++pass) {
+        sink.clear();
+        requests.run();
+        for (const SentFrame& frame : sink.framesWith(MSG_PARAM_QUERY)) {
+            const std::vector<ParamId> ids = frame.ids();
+            EXPECT_EQ(std::count(ids.begin(), ids.end(), kLockState), ids.front() == kLockState);
+            if (ids.front() == kLockState) {
+                lockSentOn.push_back(pass);
+                EXPECT_EQ(ids, (std::vector<ParamId>{kLockState, 5210, 5211, 5212, 5214}));
+            }
+        }
+    }
+    EXPECT_EQ(lockSentOn, (std::vector<int>{1, 7}));
+}
+
 TEST_F(RequestTrafficTest, ReportClearsTheReadAndNothingIsAskedTwice) {
     model.requestRange(5200, 5214);
     const std::vector<ParamId> asked = readUntilQuiet();
