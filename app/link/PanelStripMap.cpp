@@ -1,0 +1,58 @@
+#include "app/link/PanelStripMap.h"
+
+#include "app/model/BankTable.h"
+#include "app/model/ChannelSlot.h"
+
+namespace v32 {
+
+namespace {
+
+constexpr int kFaderLevelKind = 15;
+constexpr Channel kMainLeft{KindBus, 16};
+constexpr Channel kMainRight{KindBus, 17};
+
+} // namespace
+
+int PanelStripMap::bankStripCount() {
+    return static_cast<int>(BankTable::banks().front().channels.size());
+}
+
+Channel PanelStripMap::channelOf(int strip) const {
+    if (strip == mainLeftStrip()) {
+        return kMainLeft;
+    }
+    if (strip == mainRightStrip()) {
+        return kMainRight;
+    }
+    const Bank* bank = BankTable::bank(m_currentBank);
+    if (bank == nullptr || strip < 0 || strip >= static_cast<int>(bank->channels.size())) {
+        return {};
+    }
+    return bank->channels[static_cast<std::size_t>(strip)];
+}
+
+ParamId PanelStripMap::stripParameter(int strip) const {
+    const Channel channel = channelOf(strip);
+    return channel.kind == KindNone ? kInvalidParam
+                                    : paramId(channel.kind, channel.index, kNumberFader);
+}
+
+int PanelStripMap::stripOf(ParamId id) const {
+    if (valueKindOf(id) != kFaderLevelKind) {
+        return kNoStrip;
+    }
+    const Channel channel{channelKindOf(id), channelIndexOf(id)};
+    if (channel == kMainLeft) {
+        return mainLeftStrip();
+    }
+    if (channel == kMainRight) {
+        return mainRightStrip();
+    }
+    const int slot = ChannelSlot::of(channel);
+    if (BankTable::bank(m_currentBank) == nullptr || BankTable::bankOfSlot(slot) != m_currentBank) {
+        return kNoStrip;
+    }
+    return BankTable::cellOfSlot(slot);
+}
+
+} // namespace v32
