@@ -19,7 +19,8 @@ public:
     virtual LinkType type() const = 0;
 
     // Opening an open link closes it first. Returns false when the transport could not be
-    // set up; the link then sends and receives nothing until it is opened again.
+    // set up; the link then sends and receives nothing (the TCP link keeps retrying on its
+    // own, every other link until it is opened again).
     virtual bool open() = 0;
     // Safe to call on a closed link.
     virtual void close() = 0;
