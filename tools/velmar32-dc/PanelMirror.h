@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/protocol/PairList.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace v32::dc {
+
+// What the control surface has set on the hardware panel: the 51 motor-fader positions
+// (panel identifiers 104..154, 14 bits) and the 101 key-light words (157..257).
+class PanelMirror {
+public:
+    static constexpr std::size_t kFaderCount = 51;
+    static constexpr std::size_t kLightWordCount = 101;
+    static constexpr ParamId kFirstFader = 104;
+    static constexpr ParamId kFirstLightWord = 157;
+    // A panel-set frame carries at most this many pairs.
+    static constexpr std::size_t kMaxPairs = 62;
+
+    // Stores the pairs of known panel identifiers and writes them, with the values now
+    // stored, into acknowledged; returns how many it wrote. Other identifiers are skipped.
+    std::size_t apply(const PairListView& pairs, std::span<ParamPair, kMaxPairs> acknowledged);
+
+    std::uint16_t faderPosition(std::size_t strip) const { return faders_[strip]; }
+    std::uint16_t lightWord(std::size_t word) const { return lights_[word]; }
+    // Light b is bit b mod 16 of word b / 16.
+    bool isLit(std::size_t light) const;
+
+private:
+    std::array<std::uint16_t, kFaderCount> faders_{};
+    std::array<std::uint16_t, kLightWordCount> lights_{};
+};
+
+} // namespace v32::dc
