@@ -39,10 +39,11 @@ std::optional<FaultShares> FaultShares::parse(std::string_view text) {
     if (text.empty() || text == "off") {
         return shares;
     }
-    while (!text.empty()) {
+    for (bool more = true; more;) {
         const std::size_t comma = text.find(',');
         const std::string_view item = text.substr(0, comma);
-        text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+        more = comma != std::string_view::npos;
+        text = more ? text.substr(comma + 1) : std::string_view{};
         const std::size_t equals = item.find('=');
         if (equals == std::string_view::npos) {
             return std::nullopt;

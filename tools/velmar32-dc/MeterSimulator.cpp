@@ -37,6 +37,7 @@ constexpr double kAnalyserFloorDb = -60.0;
 // Analyser bytes: 9 is the floor, 80 the top of the control surface's bars.
 constexpr double kAnalyserFloorByte = 9.0;
 constexpr double kAnalyserSpanBytes = 71.0;
+constexpr long kAnalyserTopByte = 80;
 constexpr double kQuietestMeterDb = -90.0;
 constexpr double kLoudestMeterDb = 20.0;
 
@@ -239,7 +240,8 @@ void MeterSimulator::updateAnalyser(Level source) {
         }
         const double scaled = kAnalyserFloorByte +
                               (*level - kAnalyserFloorDb) * kAnalyserSpanBytes / -kAnalyserFloorDb;
-        analyser_[band] = static_cast<std::uint8_t>(std::clamp(std::lround(scaled), 0L, 255L));
+        analyser_[band] =
+            static_cast<std::uint8_t>(std::min(std::lround(scaled), kAnalyserTopByte));
     }
 }
 
