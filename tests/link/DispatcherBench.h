@@ -29,7 +29,8 @@ public:
 
     Journal journal;
     DispatcherTestLink transport{LinkType::Udp, &journal};
-    DispatcherRig rig{transport};
+    UiWakeup wakeup;
+    DispatcherRig rig{transport, wakeup};
     UiHooksRecorder ui{journal};
 };
 

@@ -7,8 +7,9 @@
 
 namespace v32::test {
 
-DispatcherRig::DispatcherRig(Link& transport)
+DispatcherRig::DispatcherRig(Link& transport, UiWakeup& linkWakeup)
     : link(transport)
+    , wakeup(linkWakeup)
     , dispatcher(DispatcherContext{link, queue, model, conditions, sender, transfer, sceneImage,
                                    linkState, switches, product, udpTarget, wakeup, clock, names,
                                    log})
@@ -25,6 +26,8 @@ std::string DispatcherRig::logText() const {
     for (int c = std::fgetc(log); c != EOF; c = std::fgetc(log)) {
         text.push_back(static_cast<char>(c));
     }
+    // A stream that was read must be positioned before it is written again.
+    std::fseek(log, 0, SEEK_END);
     return text;
 }
 

@@ -30,9 +30,10 @@
 namespace v32::test {
 
 // The dispatcher with everything it works on, the link supervisor and the main loop, over a
-// given transport, on a manual clock, logging into a file the test can read.
+// given transport and the wake-up that transport releases, on a manual clock, logging into a
+// file the test can read.
 struct DispatcherRig {
-    explicit DispatcherRig(Link& transport);
+    DispatcherRig(Link& transport, UiWakeup& linkWakeup);
     ~DispatcherRig();
     DispatcherRig(const DispatcherRig&) = delete;
     DispatcherRig& operator=(const DispatcherRig&) = delete;
@@ -54,7 +55,7 @@ struct DispatcherRig {
     LinkSupervisorState linkState;
     ProductConstants product = parseProductConstants();
     UdpTarget udpTarget;
-    UiWakeup wakeup;
+    UiWakeup& wakeup;
     IdentifierHeader names;
     Dispatcher dispatcher;
     LinkSupervisor supervisor;
