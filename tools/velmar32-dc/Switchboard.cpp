@@ -17,7 +17,8 @@ public:
         return true;
     }
 
-    ClientId id = kNoClient;
+    ClientId id() const { return id_; }
+    void setId(ClientId id) { id_ = id; }
     FrameSink& wire() { return wire_; }
     const std::string& name() const { return name_; }
 
@@ -25,6 +26,7 @@ private:
     Switchboard& board_;
     FrameSink& wire_;
     const std::string name_;
+    ClientId id_ = kNoClient;
 };
 
 Switchboard::Switchboard(DataCentre& dataCentre, FaultInjector& faults, TrafficLog& log,
@@ -42,13 +44,13 @@ Switchboard::~Switchboard() {
 
 ClientId Switchboard::connect(FrameSink& wire, std::string name, ClientOptions options) {
     auto path = std::make_unique<ClientPath>(*this, wire, std::move(name));
-    path->id = dataCentre_.connectClient(*path, options);
-    if (path->id == kNoClient) {
+    path->setId(dataCentre_.connectClient(*path, options));
+    if (path->id() == kNoClient) {
         log_.event(path->name(), "refused: too many clients");
         return kNoClient;
     }
     log_.event(path->name(), "connected");
-    const ClientId id = path->id;
+    const ClientId id = path->id();
     paths_.emplace(id, std::move(path));
     return id;
 }
@@ -90,7 +92,7 @@ void Switchboard::tick() {
 
 void Switchboard::sendOut(ClientPath& path, std::span<const std::uint8_t> frame) {
     const FaultInjector::Fault fault = faults_.pass(
-        TrafficDirection::Out, path.id, frame, clock_.nowMs(),
+        TrafficDirection::Out, path.id(), frame, clock_.nowMs(),
         [this](ClientId to, std::span<const std::uint8_t> bytes) { deliverOut(to, bytes); });
     log_.fault(path.name(), TrafficDirection::Out, fault, frame);
 }
