@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace v32::dc {
@@ -169,9 +170,10 @@ TEST(SwitchboardTest, FaultsApplyOnTheWayInAndOutAndTheLogTellsOfThem) {
     ManualClock clock(5000);
     DataCentre dataCentre(clock, DataCentreConfig{});
     FaultInjector faults(1);
-    std::FILE* logFile = std::tmpfile();
+    // Closed last: the switchboard still logs while it is torn down.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> logFile(std::tmpfile(), &std::fclose);
     ASSERT_NE(logFile, nullptr);
-    TrafficLog log(clock, logFile);
+    TrafficLog log(clock, logFile.get());
     log.setEnabled(true);
     Switchboard board(dataCentre, faults, log, clock);
     RecordingWire wire;
@@ -193,10 +195,9 @@ TEST(SwitchboardTest, FaultsApplyOnTheWayInAndOutAndTheLogTellsOfThem) {
     ASSERT_EQ(wire.frames.size(), 1U);
     EXPECT_EQ(wire.frames[0][2], MSG_IDENTIFY);
 
-    std::rewind(logFile);
+    std::rewind(logFile.get());
     std::string logged(4096, '\0');
-    logged.resize(std::fread(logged.data(), 1, logged.size(), logFile));
-    std::fclose(logFile);
+    logged.resize(std::fread(logged.data(), 1, logged.size(), logFile.get()));
     EXPECT_NE(logged.find("test 1 <- dropped: MSG_IDENTIFY 00"), std::string::npos) << logged;
     EXPECT_NE(logged.find("test 1 -> delayed: MSG_IDENTIFY"), std::string::npos) << logged;
     EXPECT_NE(logged.find("[     5.300] test 1 -> MSG_IDENTIFY"), std::string::npos) << logged;
