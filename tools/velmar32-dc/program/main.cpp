@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -27,6 +28,11 @@ void installSignalHandlers() {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+}
+
+// A background job that read the terminal would be stopped by the shell (SIGTTIN).
+bool mayReadConsole() {
+    return !::isatty(STDIN_FILENO) || ::tcgetpgrp(STDIN_FILENO) == ::getpgrp();
 }
 
 void printEndpoints(const v32::dc::StandIn& standIn) {
@@ -66,13 +72,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     v32::dc::ControlConsole console(standIn.commands(), stopRequested);
-    if (parsed.options.console) {
+    const bool withConsole = parsed.options.console && mayReadConsole();
+    if (withConsole) {
         standIn.loop().add(console);
     }
     printEndpoints(standIn);
     const v32::dc::DataCentreConfig& mixer = parsed.options.mixer;
-    std::printf("velmar32-dc: ready, device \"%s\", product 0x%04X, model 0x%02X\n",
-                mixer.deviceName.c_str(), mixer.productId, mixer.modelCode);
+    std::printf("velmar32-dc: ready, device \"%s\", product 0x%04X, model 0x%02X%s\n",
+                mixer.deviceName.c_str(), mixer.productId, mixer.modelCode,
+                withConsole ? "; type help for commands" : "");
 
     standIn.run(stopRequested);
     std::printf("velmar32-dc: stopped\n");
