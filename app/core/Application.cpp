@@ -4,6 +4,7 @@
 #include "app/core/LocalDataCentreProbe.h"
 #include "app/core/PresetFile.h"
 #include "app/core/Translation.h"
+#include "app/link/LinkFactory.h"
 
 #include <chrono>
 #include <filesystem>
@@ -38,7 +39,11 @@ constexpr auto kLocalDeviceTimeout = 100ms;
 Application::Application(CommandLine commandLine, StartupEnvironment environment, StartupHost* host)
     : m_commandLine(commandLine)
     , m_environment(std::move(environment))
-    , m_host(host) {}
+    , m_host(host)
+    , m_dispatcher(DispatcherContext{m_link, m_queue, m_model, m_conditions, m_sender, m_transfer,
+                                     m_sceneImage, m_linkState, m_context.switches,
+                                     m_context.constants, m_udpTarget, m_wakeup, m_clock,
+                                     m_context.identifierNames, m_environment.log}) {}
 
 int Application::run() {
     if (m_host != nullptr && m_host->factoryKeyHeld()) {
@@ -116,6 +121,31 @@ int Application::start() {
         return *exitCode;
     }
     std::fprintf(m_environment.log, "parse cmdline finished!\n");
+    initialise();
+    return runWindow();
+}
+
+// The identifier tables are built into the program, the defaults and the store filled and
+// the scenes named when their objects are made; what is left depends on the configuration.
+void Application::initialise() {
+    m_conditions.localDevice = m_context.localDevice;
+    const LinkFactory links(m_context.serial, m_udpTarget, m_wakeup, m_clock, m_dump,
+                            m_environment.log);
+    m_transport = links.create(kBuiltLinkType);
+    m_link.attach(*m_transport);
+    m_link.open();
+}
+
+int Application::runWindow() {
+    if (!m_windowSetup) {
+        return 0;
+    }
+    if (!m_windowSetup(*this)) {
+        return -1;
+    }
+    m_mainLoop.enableDispatch();
+    m_supervisor.start();
+    m_mainLoop.run();
     return 0;
 }
 

@@ -3,31 +3,36 @@
 namespace v32 {
 
 DispatcherLink::DispatcherLink(Link& transport)
-    : m_transport(transport) {}
+    : m_transport(&transport) {}
 
 LinkType DispatcherLink::type() const {
-    return m_switchedOff ? LinkType::Disabled : m_transport.type();
+    if (m_switchedOff) {
+        return LinkType::Disabled;
+    }
+    return m_transport != nullptr ? m_transport->type() : LinkType::None;
 }
 
 bool DispatcherLink::open() {
-    return !m_switchedOff && m_transport.open();
+    return isPassingOn() && m_transport->open();
 }
 
 void DispatcherLink::close() {
-    m_transport.close();
+    if (m_transport != nullptr) {
+        m_transport->close();
+    }
 }
 
 bool DispatcherLink::sendFrame(std::span<const std::uint8_t> frame) {
-    return !m_switchedOff && m_transport.sendFrame(frame);
+    return isPassingOn() && m_transport->sendFrame(frame);
 }
 
 std::size_t DispatcherLink::poll(ReceiveQueue& queue) {
-    return m_switchedOff ? 0 : m_transport.poll(queue);
+    return isPassingOn() ? m_transport->poll(queue) : 0;
 }
 
 void DispatcherLink::switchOffForGood() {
     m_switchedOff = true;
-    m_transport.close();
+    close();
 }
 
 } // namespace v32

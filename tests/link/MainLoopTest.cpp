@@ -1,5 +1,6 @@
 #include "app/link/MainLoop.h"
 
+#include "app/core/Application.h"
 #include "app/core/ManualClock.h"
 #include "app/link/FrameDump.h"
 #include "app/link/UdpLink.h"
@@ -12,11 +13,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace v32 {
@@ -28,6 +31,10 @@ using test::DispatcherBench;
 using test::pairFrame;
 using ::testing::Contains;
 using ::testing::ElementsAre;
+
+// A parameter whose factory default is not 0, so that it shows the store was filled.
+constexpr ParamId kParamWithDefault = 4977;
+constexpr std::uint16_t kItsDefault = 13398;
 
 TEST(MainLoopTest, PassRunsTheToolkitThenTheTimersThenOneDispatchPass) {
     DispatcherBench bench;
@@ -97,6 +104,73 @@ TEST(MainLoopTest, RunEndsOnceQuitIsAsked) {
 
     EXPECT_EQ(steps, 3);
     EXPECT_TRUE(loop.isQuitting());
+}
+
+// Start-up with its files in a directory of its own and a local-device probe that nobody
+// answers.
+class ApplicationStart {
+public:
+    ApplicationStart()
+        : m_directory(std::filesystem::temp_directory_path() /
+                      ("velmar32-main-loop-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(m_directory);
+    }
+    ~ApplicationStart() {
+        std::fclose(m_log);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_directory, ignored);
+    }
+    ApplicationStart(const ApplicationStart&) = delete;
+    ApplicationStart& operator=(const ApplicationStart&) = delete;
+
+    StartupEnvironment environment() const {
+        StartupEnvironment environment;
+        environment.configPath = m_directory / "nativecfg.ini";
+        environment.presetPath = m_directory / "preset.bin";
+        environment.headerDirectory = m_directory;
+        environment.probePorts = {0, m_silentDataCentre.port()};
+        environment.log = m_log;
+        return environment;
+    }
+
+private:
+    std::filesystem::path m_directory;
+    LoopbackUdpSocket m_silentDataCentre;
+    std::FILE* m_log = std::tmpfile();
+};
+
+TEST(MainLoopTest, ApplicationRunsTheMainLoopUntilTheWindowCloses) {
+    const ApplicationStart start;
+    Application application(CommandLine(), start.environment());
+    int steps = 0;
+    bool dispatchEnabledAtSetup = true;
+    application.setWindowSetup([&](Application& app) {
+        dispatchEnabledAtSetup = app.mainLoop().isDispatchEnabled();
+        app.mainLoop().setToolkitStep([&app, &steps] {
+            if (++steps == 3) {
+                app.mainLoop().quit();
+            }
+        });
+        return true;
+    });
+
+    EXPECT_EQ(application.run(), 0);
+
+    EXPECT_EQ(steps, 3);
+    EXPECT_FALSE(dispatchEnabledAtSetup) << "the screens are hooked in before data arrive";
+    EXPECT_TRUE(application.mainLoop().isDispatchEnabled());
+    EXPECT_EQ(application.link().type(), kBuiltLinkType);
+    EXPECT_EQ(application.model().sceneName(16), "Scene16");
+    EXPECT_EQ(application.model().value(kParamWithDefault), kItsDefault);
+}
+
+TEST(MainLoopTest, ApplicationEndsWithMinusOneWhenTheWindowCannotBeMade) {
+    const ApplicationStart start;
+    Application application(CommandLine(), start.environment());
+    application.setWindowSetup([](Application&) { return false; });
+
+    EXPECT_EQ(application.run(), -1);
+    EXPECT_FALSE(application.mainLoop().isDispatchEnabled());
 }
 
 // A data centre on the loopback interface: answers each parameter query with a report of
