@@ -39,11 +39,6 @@ void ClientTable::subscribe(ClientId client) {
     }
 }
 
-bool ClientTable::isSubscribed(ClientId client) const {
-    const Entry* entry = find(client);
-    return entry != nullptr && entry->subscribed;
-}
-
 bool ClientTable::wantsKeepAliveProbes(ClientId client) const {
     const Entry* entry = find(client);
     return entry != nullptr && entry->options.keepAliveProbes;

@@ -38,7 +38,6 @@ public:
     std::size_t size() const;
 
     void subscribe(ClientId client);
-    bool isSubscribed(ClientId client) const;
     bool wantsKeepAliveProbes(ClientId client) const;
 
     // One frame to one client.

@@ -69,7 +69,6 @@ public:
     const SceneStore& scenes() const { return scenes_; }
     const TextCommands& settings() const { return settings_; }
     const PanelMirror& panel() const { return panel_; }
-    std::span<const std::uint8_t> analyserBytes() const { return meters_.analyserBytes(); }
     std::string_view channelName(std::size_t slot) const;
     bool isLocked() const;
     ClientTable& clients() { return clients_; }

@@ -40,14 +40,6 @@ NetworkSettings::NetworkSettings() {
     resetToDefaults();
 }
 
-bool NetworkSettings::isKey(std::string_view key) {
-    return key == kWifiStateKey || storedIndexOf(key).has_value();
-}
-
-bool NetworkSettings::isWritableKey(std::string_view key) {
-    return storedIndexOf(key).has_value();
-}
-
 std::optional<std::string> NetworkSettings::value(std::string_view key) const {
     if (key == kWifiStateKey) {
         return std::string(stationLinkUp() ? "up" : "down");

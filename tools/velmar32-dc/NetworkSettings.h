@@ -18,13 +18,9 @@ public:
 
     NetworkSettings();
 
-    static bool isKey(std::string_view key);
-    // WIFI_STATE is reported, never written.
-    static bool isWritableKey(std::string_view key);
-
     // Nothing for a key that is not a network key.
     std::optional<std::string> value(std::string_view key) const;
-    // False for keys that are unknown or read-only.
+    // False for unknown keys and for WIFI_STATE, which follows the station link.
     bool set(std::string_view key, std::string_view value);
     void resetToDefaults();
 

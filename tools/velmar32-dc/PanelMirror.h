@@ -25,7 +25,6 @@ public:
     std::size_t apply(const PairListView& pairs, std::span<ParamPair, kMaxPairs> acknowledged);
 
     std::uint16_t faderPosition(std::size_t strip) const { return faders_[strip]; }
-    std::uint16_t lightWord(std::size_t word) const { return lights_[word]; }
     // Light b is bit b mod 16 of word b / 16.
     bool isLit(std::size_t light) const;
 

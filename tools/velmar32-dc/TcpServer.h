@@ -40,8 +40,6 @@ public:
     void onPolled(std::span<const pollfd> fds) override;
     void tick(std::uint32_t nowMs) override;
 
-    std::size_t connectionCount() const { return connections_.size(); }
-
 private:
     class Connection;
 

@@ -39,7 +39,6 @@ public:
 
     const std::string& deviceName() const { return deviceName_; }
     bool sceneKeyLock() const { return sceneKeyLock_; }
-    const std::string& password() const { return password_; }
 
 private:
     std::optional<std::string> settingValue(std::string_view key) const;

@@ -42,9 +42,6 @@ public:
     void onPolled(std::span<const pollfd> fds) override;
     void tick(std::uint32_t nowMs) override;
 
-    std::size_t peerCount() const { return peers_.size(); }
-    std::uint64_t ignoredDatagrams() const { return ignoredDatagrams_; }
-
 private:
     class Peer;
 
@@ -58,7 +55,6 @@ private:
     std::map<Ipv4Endpoint, std::unique_ptr<Peer>> peers_;
     std::array<std::uint8_t, kMaxDatagramSize> datagram_{};
     IncomingFrames incoming_;
-    std::uint64_t ignoredDatagrams_ = 0;
 };
 
 } // namespace v32::dc
