@@ -32,6 +32,7 @@ std::string_view arrowOf(TrafficDirection direction) {
 
 TrafficLog::TrafficLog(const Clock& clock, std::FILE* out)
     : clock_(clock)
+    , startMs_(clock.nowMs())
     , out_(out) {}
 
 void TrafficLog::received(std::string_view client, std::span<const std::uint8_t> frame) {
@@ -61,8 +62,8 @@ void TrafficLog::event(std::string_view client, std::string_view what) {
 }
 
 void TrafficLog::print(std::string_view client, std::string_view arrow, std::string_view text) {
-    const std::uint32_t nowMs = clock_.nowMs();
-    std::fprintf(out_, "[%6u.%03u] %.*s %.*s %.*s\n", nowMs / 1000, nowMs % 1000,
+    const std::uint32_t sinceStartMs = clock_.elapsedSince(startMs_);
+    std::fprintf(out_, "[%6u.%03u] %.*s %.*s %.*s\n", sinceStartMs / 1000, sinceStartMs % 1000,
                  static_cast<int>(client.size()), client.data(), static_cast<int>(arrow.size()),
                  arrow.data(), static_cast<int>(text.size()), text.data());
 }

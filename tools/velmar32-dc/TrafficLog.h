@@ -11,7 +11,8 @@
 namespace v32::dc {
 
 // The readable log of the traffic: one line per frame received or sent and per fault met,
-// with the time in seconds, the client and what the frame carries. Off until enabled.
+// with the seconds since the start, the client and what the frame carries. Off until
+// enabled.
 class TrafficLog {
 public:
     explicit TrafficLog(const Clock& clock, std::FILE* out = stdout);
@@ -29,6 +30,7 @@ private:
     void print(std::string_view client, std::string_view arrow, std::string_view text);
 
     const Clock& clock_;
+    const std::uint32_t startMs_;
     std::FILE* out_;
     bool enabled_ = false;
 };
