@@ -394,7 +394,7 @@ void Dispatcher::moveFader(int strip, std::uint16_t position) {
         return;
     }
     const ParamId id = m_panel->stripParameter(strip);
-    if (!ParamStore::isValid(id) || id == kInvalidParam) {
+    if (id == kInvalidParam || !ParamStore::isValid(id)) {
         return;
     }
     // The two high bits of a fader word are switches of the channel, not the level.
