@@ -7,31 +7,34 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QPalette>
 #include <QScreen>
 #include <QStyle>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace v32 {
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent)
-    , m_layout(new QVBoxLayout(this)) {
+    : QWidget(parent) {
     setWindowTitle(
         QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())));
     const QIcon icon = ProgramPictures::windowIcon();
     if (!icon.isNull()) {
         setWindowIcon(icon);
     }
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(0);
+    // Around a screen smaller than the window.
+    setPalette(QPalette(Qt::black));
+    setAutoFillBackground(true);
     resize(WindowPlacement::logicalSize());
     // Wheel events go to the widget under the pointer, so only the application sees them all.
     qApp->installEventFilter(this);
 }
 
 void MainWindow::setScreen(QWidget* screen) {
-    m_layout->addWidget(screen);
+    m_screen = screen;
+    screen->setParent(this);
+    placeScreen();
+    screen->show();
 }
 
 void MainWindow::present() {
@@ -50,6 +53,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+void MainWindow::resizeEvent(QResizeEvent* /*event*/) {
+    placeScreen();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Wheel || !isInsideThisWindow(watched)) {
         return QWidget::eventFilter(watched, event);
@@ -61,6 +68,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 bool MainWindow::isInsideThisWindow(const QObject* object) const {
     const auto* widget = qobject_cast<const QWidget*>(object);
     return widget != nullptr && widget->window() == this;
+}
+
+void MainWindow::placeScreen() {
+    if (m_screen != nullptr) {
+        m_screen->setGeometry(
+            WindowPlacement::screenRect(size(), m_screen->minimumSize(), m_screen->maximumSize()));
+    }
 }
 
 } // namespace v32

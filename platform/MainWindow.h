@@ -2,9 +2,8 @@
 
 #include "platform/WheelEncoder.h"
 
+#include <QPointer>
 #include <QWidget>
-
-class QVBoxLayout;
 
 namespace v32 {
 
@@ -18,7 +17,7 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // The window takes ownership; the screen is laid out anew whenever the window resizes.
+    // The window takes ownership and places the screen anew whenever the window resizes.
     void setScreen(QWidget* screen);
 
     // Shows the window at its logical size, centred on its screen, or maximised where that
@@ -33,12 +32,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool isInsideThisWindow(const QObject* object) const;
+    void placeScreen();
 
-    QVBoxLayout* m_layout;
+    QPointer<QWidget> m_screen;
     WheelEncoder m_wheel;
 };
 

@@ -13,7 +13,7 @@ QString storedPath(QStringView path) {
 } // namespace
 
 QIcon ProgramPictures::windowIcon() {
-    const QString path = storedPath(u"program/program_icon.png");
+    const QString path = storedPath(u"program/app_icon.png");
     return path.isEmpty() ? QIcon() : QIcon(path);
 }
 

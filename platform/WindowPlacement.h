@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 namespace v32 {
@@ -16,6 +17,12 @@ public:
     // A screen that cannot hold the whole panel gets a maximised window rather than one
     // that runs over its edges. Both sizes are logical.
     static bool shouldMaximise(QSize availableScreen);
+
+    // Where the UI's screen goes in a client area of that size: a screen that can take the
+    // size fills it; one whose size is bounded keeps within its bounds, centred where the
+    // window is larger and from the top-left corner where it is smaller, so that the start
+    // of every row and column stays in view.
+    static QRect screenRect(QSize clientArea, QSize minimumSize, QSize maximumSize);
 };
 
 } // namespace v32

@@ -29,6 +29,33 @@ TEST(WindowPlacementTest, MaximisesOnlyWhereThePanelDoesNotFit) {
     }
 }
 
+struct PlacementCase {
+    QSize clientArea;
+    QSize minimum;
+    QSize maximum;
+    QRect placed;
+};
+
+TEST(WindowPlacementTest, PlacesTheScreenWithinItsBounds) {
+    const QSize anySize(0, 0);
+    const QSize unbounded(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize panel(1280, 800);
+    const PlacementCase cases[] = {
+        {{1280, 800}, anySize, unbounded, {0, 0, 1280, 800}},
+        {{1024, 600}, anySize, unbounded, {0, 0, 1024, 600}},
+        {{1280, 800}, panel, panel, {0, 0, 1280, 800}},
+        {{1920, 1200}, panel, panel, {320, 200, 1280, 800}},
+        {{1281, 801}, panel, panel, {0, 0, 1280, 800}},
+        {{1366, 700}, panel, panel, {43, 0, 1280, 800}},
+        {{800, 600}, panel, panel, {0, 0, 1280, 800}},
+        {{2000, 1000}, {100, 100}, {1600, 900}, {200, 50, 1600, 900}},
+    };
+    for (const PlacementCase& c : cases) {
+        EXPECT_EQ(WindowPlacement::screenRect(c.clientArea, c.minimum, c.maximum), c.placed)
+            << c.clientArea.width() << " x " << c.clientArea.height();
+    }
+}
+
 // Stands in for the root screen: remembers the pointer presses it got.
 class PointerTarget : public QWidget {
 public:
@@ -69,13 +96,25 @@ TEST_F(MainWindowTest, OpensMaximisedOnAScreenSmallerThanThePanel) {
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(MainWindowTest, ScreenFillsTheClientAreaAfterAResize) {
+TEST_F(MainWindowTest, ResizableScreenFillsTheClientAreaAfterEachResize) {
     window.show();
     for (const QSize size : {QSize(1000, 700), QSize(1601, 999), QSize(1280, 800)}) {
         window.resize(size);
         QApplication::processEvents();
         EXPECT_EQ(target->geometry(), QRect(QPoint(0, 0), size));
     }
+}
+
+TEST_F(MainWindowTest, FixedScreenKeepsItsSizeAsTheWindowResizes) {
+    target->setFixedSize(WindowPlacement::logicalSize());
+    window.show();
+    window.resize(1400, 900);
+    QApplication::processEvents();
+    EXPECT_EQ(target->geometry(), QRect(60, 50, 1280, 800));
+    window.resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(target->geometry(), QRect(0, 0, 1280, 800));
+    EXPECT_LT(window.minimumWidth(), 1000) << "the window may still be made smaller";
 }
 
 TEST_F(MainWindowTest, ClosingAsksTheProgramToEnd) {
