@@ -1,6 +1,7 @@
 #include "tools/velmar32-dc/ControlCommands.h"
 
 #include "app/protocol/PairList.h"
+#include "tools/velmar32-dc/MediaLineCommands.h"
 
 #include <charconv>
 #include <optional>
@@ -37,6 +38,7 @@ constexpr std::string_view kHelp =
     "  log on|off                 the traffic log\n"
     "  fault in|out SHARES        e.g. drop=5,delay=10,duplicate=2,corrupt=1 or off\n"
     "  fault delay MS             how long delayed frames are held\n"
+    "  media ...                  the media module's disk, inputs and owner (media help)\n"
     "  quit                       stop the stand-in\n";
 
 // Splits off the first word; the rest keeps its leading blanks trimmed.
@@ -133,6 +135,9 @@ ControlCommands::Reply ControlCommands::run(std::string_view line) {
     }
     if (command == "fault") {
         return {setFaults(arguments), false};
+    }
+    if (command == "media") {
+        return {runMedia(arguments), false};
     }
     return {error("unknown command '" + std::string(command) + "' (try help)"), false};
 }
@@ -270,6 +275,11 @@ std::string ControlCommands::setFaults(std::string_view arguments) {
     }
     faults_.setShares(what == "in" ? TrafficDirection::In : TrafficDirection::Out, *shares);
     return std::string(kOk);
+}
+
+std::string ControlCommands::runMedia(std::string_view arguments) {
+    return media_ != nullptr ? media_->run(arguments)
+                             : error("no media module (start with --media or --media-dir)");
 }
 
 } // namespace v32::dc

@@ -29,6 +29,9 @@ constexpr std::string_view kUsage =
     "  --model-code N       model code in the identify reply (0x2F)\n"
     "  --firmware TEXT      firmware version reported as FW_VER (1.0.0)\n"
     "  --seed N             seed of the live data and of the faults (1)\n"
+    "the media module (USB disk player, recorder, Bluetooth, USB audio, S/PDIF):\n"
+    "  --media              serve it, with a built-in disk of a few hundred songs\n"
+    "  --media-dir PATH     serve it, with a disk of the folders and audio files under PATH\n"
     "faults (shares in percent, each frame meets at most one):\n"
     "  --fault-in SHARES    frames from clients, e.g. drop=5,delay=10,duplicate=2,corrupt=1\n"
     "  --fault-out SHARES   frames to clients, the same way\n"
@@ -118,6 +121,12 @@ const std::vector<ValueOption>& valueOptions() {
              options.serial = std::string(text);
              return !text.empty();
          }},
+        {"--media-dir",
+         [](ProgramOptions& options, std::string_view text) {
+             options.media = true;
+             options.mediaDir = std::string(text);
+             return !text.empty();
+         }},
         {"--bind",
          [](ProgramOptions& options, std::string_view text) {
              options.bindAddress = Ipv4Endpoint::parseAddress(text);
@@ -139,6 +148,8 @@ bool applyFlag(ProgramOptions& options, std::string_view flag) {
         options.allowRemote = true;
     } else if (flag == "--log") {
         options.log = true;
+    } else if (flag == "--media") {
+        options.media = true;
     } else if (flag == "--no-console") {
         options.console = false;
     } else if (flag == "--help" || flag == "-h") {

@@ -29,6 +29,10 @@ struct ProgramOptions {
     FaultShares faultsIn;
     FaultShares faultsOut;
     std::uint32_t faultDelayMs = 200;
+    // The media module is served only when asked for, with the built-in disk or with one
+    // made from mediaDir.
+    bool media = false;
+    std::string mediaDir;
     bool log = false;
     bool console = true;
     bool help = false;

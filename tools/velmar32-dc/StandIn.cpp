@@ -1,5 +1,8 @@
 #include "tools/velmar32-dc/StandIn.h"
 
+#include "tools/velmar32-dc/UsbDiskDirectory.h"
+#include "tools/velmar32-dc/UsbDiskSample.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -32,8 +35,13 @@ StandIn::StandIn(const ProgramOptions& options, const Clock& clock, std::FILE* l
     });
 }
 
+StandIn::~StandIn() {
+    dataCentre_.setMediaModule(nullptr);
+    commands_.setMediaCommands(nullptr);
+}
+
 bool StandIn::start(std::string& error) {
-    return startUdp(error) && startTcp(error) && startSerial(error);
+    return startMedia(error) && startUdp(error) && startTcp(error) && startSerial(error);
 }
 
 Ipv4Endpoint StandIn::udpEndpoint() const {
@@ -89,6 +97,25 @@ bool StandIn::startSerial(std::string& error) {
         return false;
     }
     loop_.add(*serial_);
+    return true;
+}
+
+bool StandIn::startMedia(std::string& error) {
+    if (!options_.media) {
+        return true;
+    }
+    std::optional<UsbDisk> disk = options_.mediaDir.empty()
+                                      ? makeSampleDisk()
+                                      : readDiskFromDirectory(options_.mediaDir, error);
+    if (!disk) {
+        error = "cannot use the media directory: " + error;
+        return false;
+    }
+    media_ = std::make_unique<MediaSimulator>(dataCentre_.clients(), clock_);
+    media_->loadDisk(std::move(*disk));
+    mediaCommands_ = std::make_unique<MediaLineCommands>(*media_, dataCentre_);
+    dataCentre_.setMediaModule(media_.get());
+    commands_.setMediaCommands(mediaCommands_.get());
     return true;
 }
 

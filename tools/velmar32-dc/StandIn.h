@@ -5,6 +5,8 @@
 #include "tools/velmar32-dc/DataCentre.h"
 #include "tools/velmar32-dc/FaultInjector.h"
 #include "tools/velmar32-dc/Ipv4Endpoint.h"
+#include "tools/velmar32-dc/MediaLineCommands.h"
+#include "tools/velmar32-dc/MediaSimulator.h"
 #include "tools/velmar32-dc/ProgramOptions.h"
 #include "tools/velmar32-dc/SerialServer.h"
 #include "tools/velmar32-dc/ServerLoop.h"
@@ -26,8 +28,12 @@ namespace v32::dc {
 class StandIn {
 public:
     StandIn(const ProgramOptions& options, const Clock& clock, std::FILE* logOut = stdout);
+    ~StandIn();
 
-    // Opens the transports; on failure the error says which and why.
+    StandIn(const StandIn&) = delete;
+    StandIn& operator=(const StandIn&) = delete;
+
+    // Loads the media disk and opens the transports; on failure the error says which and why.
     bool start(std::string& error);
     // Serves until stop is set.
     void run(const std::atomic<bool>& stop) { loop_.run(stop); }
@@ -35,6 +41,8 @@ public:
     ServerLoop& loop() { return loop_; }
     ControlCommands& commands() { return commands_; }
     DataCentre& dataCentre() { return dataCentre_; }
+    // nullptr unless the options ask for the media module and start has loaded its disk.
+    MediaSimulator* media() { return media_.get(); }
     // Where each transport listens; port 0 when it is not served.
     Ipv4Endpoint udpEndpoint() const;
     Ipv4Endpoint tcpEndpoint() const;
@@ -45,6 +53,7 @@ private:
     bool startUdp(std::string& error);
     bool startTcp(std::string& error);
     bool startSerial(std::string& error);
+    bool startMedia(std::string& error);
 
     const ProgramOptions options_;
     DataCentre dataCentre_;
@@ -56,6 +65,8 @@ private:
     std::unique_ptr<UdpServer> udp_;
     std::unique_ptr<TcpServer> tcp_;
     std::unique_ptr<SerialServer> serial_;
+    std::unique_ptr<MediaSimulator> media_;
+    std::unique_ptr<MediaLineCommands> mediaCommands_;
     const Clock& clock_;
 };
 

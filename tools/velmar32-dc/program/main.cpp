@@ -35,6 +35,14 @@ bool mayReadConsole() {
     return !::isatty(STDIN_FILENO) || ::tcgetpgrp(STDIN_FILENO) == ::getpgrp();
 }
 
+void printMediaDisk(v32::dc::StandIn& standIn) {
+    if (const v32::dc::MediaSimulator* media = standIn.media()) {
+        const v32::dc::UsbDisk& disk = *media->player().disk();
+        std::printf("velmar32-dc: media disk with %zu songs in %zu folders\n", disk.songCount(),
+                    disk.folderCount());
+    }
+}
+
 void printEndpoints(const v32::dc::StandIn& standIn) {
     if (standIn.udpEndpoint().port != 0) {
         std::printf("velmar32-dc: udp %s\n", standIn.udpEndpoint().toString().c_str());
@@ -77,6 +85,7 @@ int main(int argc, char** argv) {
         standIn.loop().add(console);
     }
     printEndpoints(standIn);
+    printMediaDisk(standIn);
     const v32::dc::DataCentreConfig& mixer = parsed.options.mixer;
     std::printf("velmar32-dc: ready, device \"%s\", product 0x%04X, model 0x%02X%s\n",
                 mixer.deviceName.c_str(), mixer.productId, mixer.modelCode,
