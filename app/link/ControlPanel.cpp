@@ -62,7 +62,7 @@ void ControlPanel::setCurrentBank(int bank) {
     m_strips.setCurrentBank(bank);
     // The motor faders still stand where the old bank's channels were; moving one now would
     // set its new channel to that position.
-    pushFaders();
+    pushFadersToPanel();
 }
 
 void ControlPanel::setMediaPlaying(bool playing) {
@@ -105,14 +105,14 @@ void ControlPanel::panelKey(std::uint16_t keyEvent) {
     }
 }
 
-void ControlPanel::refreshLights() {
+void ControlPanel::refreshPanelLights() {
     for (int light = 0; light <= PanelLights::kLastLight; ++light) {
         setLight(light, false);
     }
     writeComputedLights(LightWrite::Always);
 }
 
-void ControlPanel::refreshPanelLights() {
+void ControlPanel::updatePanelLights() {
     writeComputedLights(LightWrite::IfChanged);
 }
 
@@ -177,11 +177,6 @@ bool ControlPanel::isMonitorSendOn(Channel channel) const {
 }
 
 void ControlPanel::pushFadersToPanel() {
-    refreshLights();
-    pushFaders();
-}
-
-void ControlPanel::pushFaders() {
     if (!m_model.status().isSet(StatusBytes::kFullReadDone) ||
         !m_model.switches().take_over_panel) {
         return;

@@ -46,16 +46,13 @@ public:
     // A key press or release from the panel (the value of a key-event pair).
     void panelKey(std::uint16_t keyEvent) override;
 
-    // Clears every light and computes them all again, sending every light word; for lock
-    // changes and the screens.
-    void refreshLights();
+    // Clears every light and computes them all again, sending every light word; for the
+    // end of a full read, lock changes and the screens.
+    void refreshPanelLights() override;
     // Computes the lights again and sends only the words that changed: what the model's
     // coalesced value changes need.
-    void refreshPanelLights() override;
-    // Brings the whole panel up to date: the end of a full read and the removal of the lock
-    // ask for it (after a light recompute, which alone would leave out the words that did
-    // not change, though the panel may have lost them meanwhile). Refreshes every light,
-    // and, after a completed read while the panel is taken over, sends every strip's fader
+    void updatePanelLights() override;
+    // After a completed read while the panel is taken over, sends every strip's fader
     // position.
     void pushFadersToPanel() override;
 
@@ -73,7 +70,6 @@ private:
     void writeSceneLights(LightWrite write);
     bool isChannelOff(Channel channel) const;
     bool isMonitorSendOn(Channel channel) const;
-    void pushFaders();
 
     ParamModel& m_model;
     const ModelConditions& m_conditions;

@@ -317,6 +317,9 @@ void Dispatcher::changeLockState(std::uint16_t before, std::uint16_t after) {
     if (before == 0 && after != 0) {
         m_context.conditions.uiLocked = true;
         ui().openLockPage();
+        if (m_panel != nullptr) {
+            m_panel->refreshPanelLights();
+        }
     } else if (before != 0 && after == 0) {
         m_context.conditions.uiLocked = false;
         ui().closeLockPage();

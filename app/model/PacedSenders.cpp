@@ -75,7 +75,11 @@ void PacedSenders::sendPanelPositions() {
     PanelTable& panel = m_model.panel();
     std::array<std::uint16_t, PanelTable::kEntryCount> entries{};
     const std::size_t count = panel.pending().collectDue(entries, PanelTable::kEntryCount);
-    if (count == 0) {
+    // The panel belongs to a local data centre or to a program that took it over; nobody
+    // else may move its faders. The due entries are spent either way.
+    const bool panelReachable =
+        m_model.conditions().localDevice || m_model.switches().take_over_panel;
+    if (count == 0 || !panelReachable) {
         return;
     }
     std::array<ParamPair, PanelTable::kEntryCount> pairs{};

@@ -22,7 +22,7 @@ void PanelRefreshTimer::fire() {
     m_timers.remove(m_timer);
     m_timer = {};
     if (m_hooks != nullptr) {
-        m_hooks->refreshPanelLights();
+        m_hooks->updatePanelLights();
     }
 }
 

@@ -107,6 +107,7 @@ public:
     StatusBytes& status() { return m_status; }
     const StatusBytes& status() const { return m_status; }
     const DebugSwitches& switches() const { return m_switches; }
+    const ModelConditions& conditions() const { return m_conditions; }
     ControlPanelHooks* controlPanelHooks() const { return m_panelHooks; }
     bool isRefreshScheduled() const { return m_refreshTimer.isScheduled(); }
 

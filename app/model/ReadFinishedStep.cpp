@@ -26,7 +26,7 @@ void ReadFinishedStep::run() {
 }
 
 void ReadFinishedStep::finishRead() {
-    std::fputs("read finished!", m_log);
+    std::fputs("read finished!\n", m_log);
     m_model.setReadFinishedLatched(true);
     if (ControlPanelHooks* hooks = m_model.controlPanelHooks(); hooks != nullptr) {
         hooks->refreshPanelLights();

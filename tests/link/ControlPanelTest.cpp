@@ -206,7 +206,7 @@ TEST_F(ControlPanelTest, LightsGoOutOnlyBesideALocalDeviceOrWhenThePanelIsTakenO
         sink.clear();
         conditions.localDevice = c.localDevice;
         switches.take_over_panel = c.takeOver;
-        panel.refreshLights();
+        panel.refreshPanelLights();
         panel.panelKey(60 | kPressed);
         panel.setLight(93, true);
         settle();
@@ -223,7 +223,7 @@ TEST_F(ControlPanelTest, FullRefreshSendsEveryLightWordWithThePanelState) {
     settle();
     sink.clear();
 
-    panel.refreshLights();
+    panel.refreshPanelLights();
     settle();
     ASSERT_EQ(sink.frames().size(), 1U);
     const std::vector<ParamPair>& frame = sink.frames()[0];
@@ -273,14 +273,14 @@ TEST_F(ControlPanelTest, StripKeysShowMuteAndSoloOfTheCurrentBanksChannels) {
         SCOPED_TRACE(c.name);
         const std::uint16_t before = model.value(c.id);
         model.storeWithoutSending(c.id, c.value);
-        panel.refreshLights();
+        panel.refreshPanelLights();
         EXPECT_EQ(panel.isLightOn(c.light), c.on);
         model.storeWithoutSending(c.id, before);
     }
 }
 
 TEST_F(ControlPanelTest, AValueChangeSendsOnlyTheWordsItChanges) {
-    panel.refreshLights();
+    panel.refreshPanelLights();
     settle();
     panel.panelKey(60 | kPressed);
     settle();
@@ -303,12 +303,12 @@ TEST_F(ControlPanelTest, ASceneKeyBeingHandledOwnsTheSceneLights) {
     panel.setSceneKeyTimerRunning(true);
     panel.setLight(92, true);
     model.storeWithoutSending(4979, 1);
-    panel.refreshPanelLights();
+    panel.updatePanelLights();
     EXPECT_TRUE(panel.isLightOn(92));
     EXPECT_FALSE(panel.isLightOn(88));
 
     panel.setSceneKeyTimerRunning(false);
-    panel.refreshPanelLights();
+    panel.updatePanelLights();
     EXPECT_FALSE(panel.isLightOn(92));
     EXPECT_TRUE(panel.isLightOn(88));
 }
@@ -339,7 +339,7 @@ TEST_F(ControlPanelTest, FadersArePushedOnlyAfterACompletedReadWhileTakenOver) {
 TEST_F(ControlPanelTest, TheEndOfAFullReadBringsTheWholePanelUpToDate) {
     conditions.localDevice = false;
     switches.take_over_panel = true;
-    panel.refreshLights();
+    panel.refreshPanelLights();
     settle();
     sink.clear();
     model.storeWithoutSending(paramId(KindInput, 5, kNumberFader), 0x0456);

@@ -51,6 +51,7 @@ public:
     ParamId stripParameter(int strip) const override {
         return strip == 0 ? kInput0Fader : kInvalidParam;
     }
+    void updatePanelLights() override { m_journal.push_back("panel lights updated"); }
     void refreshPanelLights() override { m_journal.push_back("panel lights refreshed"); }
     void pushFadersToPanel() override { m_journal.push_back("panel faders pushed"); }
     int panelEntryOf(ParamId id) const override { return id == kInput0Fader ? 0 : -1; }
@@ -264,7 +265,9 @@ TEST_F(DispatcherTest, LockStateOpensAndClosesTheLockPage) {
 
     EXPECT_FALSE(rig.conditions.uiLocked);
     EXPECT_THAT(entries("lock page"), ElementsAre("lock page open", "lock page closed"));
-    EXPECT_THAT(entries("panel "), ElementsAre("panel lights refreshed", "panel faders pushed"));
+    EXPECT_THAT(entries("panel "), ElementsAre("panel lights refreshed", "panel lights refreshed",
+                                               "panel faders pushed"))
+        << "locking lights the lock key; unlocking refreshes everything and moves the faders";
     EXPECT_THAT(entries("encoder"), IsEmpty());
 }
 

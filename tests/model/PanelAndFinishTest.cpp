@@ -20,8 +20,10 @@ public:
 
 class CountingPanelHooks : public ControlPanelHooks {
 public:
+    void updatePanelLights() override { ++lightUpdates; }
     void refreshPanelLights() override { ++lightRefreshes; }
     void pushFadersToPanel() override { ++faderPushes; }
+    int lightUpdates = 0;
     int lightRefreshes = 0;
     int faderPushes = 0;
 };
@@ -89,6 +91,25 @@ TEST_F(PanelAndFinishTest, PacedSendersRunInTheirOrderOneFrameEach) {
     const std::vector<SentFrame> panel = sink.framesWith(MSG_PANEL_SET);
     ASSERT_EQ(panel.size(), 1U);
     EXPECT_EQ(panel[0].pairs(), (std::vector<ParamPair>{{104 + 3, 0x0123}}));
+}
+
+TEST_F(PanelAndFinishTest, PanelPositionsLeaveOnlyForALocalDeviceOrATakenOverPanel) {
+    struct Case {
+        bool localDevice;
+        bool takeOver;
+        bool sent;
+    };
+    const Case cases[] = {{false, false, false}, {true, false, true}, {false, true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "local " << c.localDevice << " take over " << c.takeOver);
+        conditions.localDevice = c.localDevice;
+        switches.take_over_panel = c.takeOver;
+        sink.clear();
+        model.panel().storeAndSend(3, 0x0123);
+        pacedTick();
+        EXPECT_EQ(sink.framesWith(MSG_PANEL_SET).size(), c.sent ? 1U : 0U);
+    }
 }
 
 TEST_F(PanelAndFinishTest, FaderLevelsAreMirroredOnlyWhileThePanelIsTakenOver) {
@@ -162,14 +183,14 @@ TEST_F(PanelAndFinishTest, BurstOfChangesRefreshesTheLightsOnce50MsAfterTheFirst
     model.setParameterFromUi(kInput3Fader, 3, true);
     EXPECT_EQ(timers.count(), 1U);
     timers.process();
-    EXPECT_EQ(hooks.lightRefreshes, 0);
+    EXPECT_EQ(hooks.lightUpdates, 0);
     clock.advance(20);
     timers.process();
-    EXPECT_EQ(hooks.lightRefreshes, 1);
+    EXPECT_EQ(hooks.lightUpdates, 1);
     EXPECT_EQ(timers.count(), 0U);
     clock.advance(100);
     timers.process();
-    EXPECT_EQ(hooks.lightRefreshes, 1);
+    EXPECT_EQ(hooks.lightUpdates, 1);
 }
 
 TEST_F(PanelAndFinishTest, ReadFinishedStepRunsOncePerCompletedRead) {
