@@ -1,5 +1,6 @@
 #include "platform/StartDialog.h"
 
+#include "app/link/SerialPort.h"
 #include "platform/SerialPortListModel.h"
 
 #include <QCheckBox>
@@ -50,7 +51,8 @@ QComboBox* editableList(int length) {
 StartDialog::StartDialog(QWidget* parent)
     : QDialog(parent)
     , m_port(editableList(kFieldLength))
-    , m_baud(editableList(kFieldLength)) {
+    , m_baud(editableList(kFieldLength))
+    , m_device(new QLabel) {
     setWindowTitle(QString::fromUtf8("启动"));
     setFixedSize(kWidth, kHeight);
     QFont dialogFont(QStringList{QStringLiteral("SimSun"), QString::fromUtf8("宋体")});
@@ -82,14 +84,20 @@ std::uint32_t StartDialog::baudRateOf(const QString& text) {
     return error == std::errc{} ? value : 0;
 }
 
+QString StartDialog::shownDevice() const {
+    return m_device->text();
+}
+
 void StartDialog::addSerialFields(QGridLayout* grid) {
     m_port->setModel(new SerialPortListModel(m_port));
+    connect(m_port, &QComboBox::currentTextChanged, this, &StartDialog::showDeviceOf);
     m_port->setCurrentIndex(kDefaultPortRow);
     m_baud->addItems({QStringLiteral("19200"), QStringLiteral("115200"), QStringLiteral("128000")});
     m_baud->setCurrentIndex(kDefaultBaudRow);
 
     grid->addWidget(new QLabel(QString::fromUtf8("通信端口：")), 0, 0);
-    grid->addWidget(m_port, 0, 1, 1, kSwitchColumns - 1);
+    grid->addWidget(m_port, 0, 1);
+    grid->addWidget(m_device, 0, 2);
     grid->addWidget(new QLabel(QString::fromUtf8("波特率：")), 1, 0);
     grid->addWidget(m_baud, 1, 1, 1, kSwitchColumns - 1);
 }
@@ -113,6 +121,12 @@ void StartDialog::addButtons(QGridLayout* grid) {
     const int row = grid->rowCount();
     grid->addWidget(confirm, row, kSwitchColumns - 2);
     grid->addWidget(cancel, row, kSwitchColumns - 1);
+}
+
+// Port names are kept as the user knows them; this shows what they open here.
+void StartDialog::showDeviceOf(const QString& portName) {
+    const std::optional<std::string> device = SerialPort::devicePathFor(portName.toStdString());
+    m_device->setText(device ? QString::fromStdString(*device) : QString());
 }
 
 } // namespace v32

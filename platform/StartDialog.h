@@ -11,6 +11,7 @@
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QLabel;
 
 namespace v32 {
 
@@ -36,13 +37,18 @@ public:
     // The leading decimal digits of the text; 0 when there are none or they do not fit.
     static std::uint32_t baudRateOf(const QString& text);
 
+    // The device the port field names, or nothing when it names none.
+    QString shownDevice() const;
+
 private:
     void addSerialFields(QGridLayout* grid);
     void addSwitchBoxes(QGridLayout* grid);
     void addButtons(QGridLayout* grid);
+    void showDeviceOf(const QString& portName);
 
     QComboBox* m_port;
     QComboBox* m_baud;
+    QLabel* m_device;
     std::array<QCheckBox*, kSwitchCount> m_switchBoxes{};
 };
 

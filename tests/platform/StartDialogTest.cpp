@@ -77,6 +77,28 @@ TEST(StartDialogTest, OffersThePortsAndSpeedsWithTheirDefaults) {
     }
 }
 
+TEST(StartDialogTest, ShowsTheDeviceThePortNameOpens) {
+    StartDialog dialog;
+    EXPECT_EQ(dialog.shownDevice(), QStringLiteral("/dev/ttyUSB4")) << "for COM5 at first";
+    const struct {
+        const char* typed;
+        const char* device;
+    } cases[] = {
+        {"COM1", "/dev/ttyUSB0"},
+        {"COM12", "/dev/ttyUSB11"},
+        {"/dev/ttyS0", "/dev/ttyS0"},
+        {"COM0", ""},
+        {"ttyUSB0", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        replaceText(listAt(dialog, 0), QString::fromUtf8(c.typed));
+        EXPECT_EQ(dialog.shownDevice(), QString::fromUtf8(c.device)) << c.typed;
+    }
+    listAt(dialog, 0)->setCurrentIndex(2);
+    EXPECT_EQ(dialog.shownDevice(), QStringLiteral("/dev/ttyUSB2")) << "picked from the list";
+}
+
 TEST(StartDialogTest, ListsTheNineSwitchesInOrderWithOnlyTheLastChecked) {
     const StartDialog dialog;
     const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
