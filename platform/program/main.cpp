@@ -1,16 +1,38 @@
 #include "app/core/Application.h"
+#include "platform/DesktopShell.h"
+#include "platform/DisplayAvailability.h"
+#include "platform/QtStartupHost.h"
 
+#include <QApplication>
 #include <cstddef>
 #include <cstdio>
+
+namespace {
+
+constexpr int kNoDisplayExitCode = 2;
+
+} // namespace
 
 int main(int argc, char** argv) {
     // The log is read while the program runs, often through a pipe.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    if (!v32::DisplayAvailability::hasDisplay()) {
+        std::fputs(v32::DisplayAvailability::kNoDisplayMessage, stderr);
+        return kNoDisplayExitCode;
+    }
+    // Touches are taken as the pointer, as on the mixer's panel.
+    QApplication::setAttribute(Qt::AA_SynthesizeMouseForUnhandledTouchEvents, true);
+    QApplication qtApplication(argc, argv);
+
     const char* const* arguments = argv;
     // argv[0] is the program's name, when there is one at all.
     const std::size_t skipped = argc > 0 ? 1 : 0;
     const v32::CommandLine commandLine(
         {arguments + skipped, static_cast<std::size_t>(argc) - skipped});
-    v32::Application application(commandLine, v32::StartupEnvironment{});
+    const v32::StartupEnvironment environment;
+    v32::QtStartupHost host;
+    v32::Application application(commandLine, environment, &host);
+    v32::DesktopShell shell(environment.configPath);
+    application.setWindowSetup([&shell](v32::Application& started) { return shell.open(started); });
     return application.run();
 }
