@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct WheelCase {
     std::vector<int> deltas;
     int expectedSteps;
 };
+
+void PrintTo(const WheelCase& wheelCase, std::ostream* out) {
+    *out << wheelCase.name;
+}
 
 class WheelStepsTest : public ::testing::TestWithParam<WheelCase> {};
 
