@@ -22,14 +22,13 @@ constexpr int kPadding = 4;
 constexpr int kRadius = 4;
 constexpr int kTitlePixels = 14;
 constexpr int kLabelPixels = 12;
-constexpr int kTitleGap = 2;
 // A cell's row keeps its slider this far from the start and its label this far from the
 // slider; standing upright, the start is the bottom.
 constexpr int kCellStart = 7;
 constexpr int kCellGap = 6;
 constexpr int kThickness = 4;
 constexpr int kCompactThickness = 6;
-constexpr int kCompactUprightLength = 40;
+constexpr int kCompactUprightLength = 24;
 
 BoxStyle sectionStyle() {
     BoxStyle style = BoxStyle::plain();
@@ -138,7 +137,7 @@ int RouteMatrixSection::cellHeight() const {
 
 int RouteMatrixSection::fixedHeight() const {
     const QMargins padding = contentsMargins();
-    const int frame = padding.top() + padding.bottom() + titleHeight() + kTitleGap;
+    const int frame = padding.top() + padding.bottom() + titleHeight();
     if (!m_rotated) {
         return frame + cellCount() * cellHeight();
     }
@@ -161,7 +160,7 @@ void RouteMatrixSection::layoutCells() {
     if (m_cells.empty()) {
         return;
     }
-    const int cellsTop = content.top() + titleHeight() + kTitleGap;
+    const int cellsTop = content.top() + titleHeight();
     const QRect area(content.left(), cellsTop, content.width(), content.bottom() + 1 - cellsTop);
     if (m_rotated) {
         layoutColumns(area);
@@ -170,21 +169,24 @@ void RouteMatrixSection::layoutCells() {
     }
 }
 
-// Each row gets an equal share of the height, its slider and label centred in it.
+// Each row gets an equal share of the height, its slider and label centred in it. A
+// slider's box reaches past its track by the knob's radius, into the row's margins, so that
+// the knob is whole at either end.
 void RouteMatrixSection::layoutRows(const QRect& area) {
     const int count = cellCount();
     const int labelWidth = std::max(m_labelWidth, widestLabel());
-    const int sliderLeft = area.left() + kCellStart;
-    const int sliderWidth = std::max(0, area.width() - kCellStart - kCellGap - labelWidth);
+    const int trackLeft = area.left() + kCellStart;
+    const int trackLength = std::max(0, area.width() - kCellStart - kCellGap - labelWidth);
     for (int i = 0; i < count; ++i) {
         const Cell& cell = m_cells[static_cast<std::size_t>(i)];
         const int top = area.top() + area.height() * i / count;
         const int bottom = area.top() + area.height() * (i + 1) / count;
         const int middle = (top + bottom) / 2;
         const int extent = cell.slider->crossExtent();
-        cell.slider->setGeometry(sliderLeft, middle - extent / 2, sliderWidth, extent);
+        cell.slider->setGeometry(trackLeft - extent / 2, middle - extent / 2, trackLength + extent,
+                                 extent);
         cell.label->setAlignment(Qt::AlignCenter);
-        cell.label->setGeometry(sliderLeft + sliderWidth + kCellGap, middle - labelHeight() / 2,
+        cell.label->setGeometry(trackLeft + trackLength + kCellGap, middle - labelHeight() / 2,
                                 labelWidth, labelHeight());
     }
 }
@@ -192,8 +194,8 @@ void RouteMatrixSection::layoutRows(const QRect& area) {
 // Each column gets an equal share of the width: its label on top, its slider below.
 void RouteMatrixSection::layoutColumns(const QRect& area) {
     const int count = cellCount();
-    const int sliderTop = area.top() + labelHeight() + kCellGap;
-    const int sliderHeight = std::max(0, area.bottom() + 1 - kCellStart - sliderTop);
+    const int trackTop = area.top() + labelHeight() + kCellGap;
+    const int trackLength = std::max(0, area.bottom() + 1 - kCellStart - trackTop);
     for (int i = 0; i < count; ++i) {
         const Cell& cell = m_cells[static_cast<std::size_t>(i)];
         const int left = area.left() + area.width() * i / count;
@@ -201,7 +203,8 @@ void RouteMatrixSection::layoutColumns(const QRect& area) {
         const int extent = cell.slider->crossExtent();
         cell.label->setAlignment(Qt::AlignCenter);
         cell.label->setGeometry(left, area.top(), right - left, labelHeight());
-        cell.slider->setGeometry((left + right - extent) / 2, sliderTop, extent, sliderHeight);
+        cell.slider->setGeometry((left + right - extent) / 2, trackTop - extent / 2, extent,
+                                 trackLength + extent);
     }
 }
 

@@ -60,7 +60,7 @@ int RouteMatrixSlider::crossExtent() const {
 
 // The track stops a knob's radius short of either end so that the knob is never cut off.
 QRectF RouteMatrixSlider::trackRect() const {
-    const qreal inset = m_thickness / 2.0 + kKnobPadding + kPressedGrowth;
+    const qreal inset = crossExtent() / 2;
     const QRectF area = QRectF(rect());
     if (m_orientation == Qt::Horizontal) {
         return QRectF(area.left() + inset, area.center().y() - m_thickness / 2.0,
