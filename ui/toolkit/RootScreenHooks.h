@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/link/UiHooks.h"
+
+namespace v32 {
+
+class RootScreen;
+
+// What the device link asks of the screens, done on the root screen: the page calls go to
+// the page on screen, the link state to its icon and overlay, command results to toasts.
+class RootScreenHooks : public UiHooks {
+public:
+    explicit RootScreenHooks(RootScreen& root);
+
+    void pageParameter(ParamId id, std::uint16_t value, bool fromNotify) override;
+    void pageChannelName(int slot, std::string_view name) override;
+    void pageSceneName(int scene, std::string_view name) override;
+    void pageEncoder(int encoder, int step) override;
+    void pageCommand(int code, int argument) override;
+
+    void showConnectionIssue(std::string_view text) override;
+    void showOnlineState(bool online) override;
+    void showToast(std::string_view text, std::uint16_t colour, std::uint32_t durationMs) override;
+
+private:
+    RootScreen& m_root;
+};
+
+} // namespace v32
