@@ -1,0 +1,98 @@
+#include "FrameworkSamplePage.h"
+
+#include "ui/toolkit/FontCache.h"
+#include "ui/toolkit/SelectionGroup.h"
+#include "ui/toolkit/StackContainer.h"
+#include "ui/toolkit/StyleHelpers.h"
+#include "ui/toolkit/TextLabel.h"
+
+#include <array>
+
+namespace v32 {
+
+namespace {
+
+constexpr std::uint16_t kPanelColour = 0x2104;
+constexpr std::uint16_t kTabBorder = 0xA514;
+constexpr std::uint16_t kCheckedColour = 0x24BE;
+constexpr std::uint16_t kBoxColour = 0x4208;
+constexpr std::array<const char*, 3> kTabCaptions{"SCENE", "COPY", "LAMP"};
+
+TextLabel* makeLabel(QWidget* parent, const char* caption, int pixelSize, FontCache& fonts) {
+    auto* label = new TextLabel(parent);
+    label->setCaption(caption);
+    label->setFont(fonts.fontOfSize(pixelSize));
+    return label;
+}
+
+} // namespace
+
+FrameworkSamplePage::FrameworkSamplePage(QWidget* parent, FontCache& fonts)
+    : Page(parent) {
+    FlexLayout* column = applyFlexStyle(*this, FlexFlow::Column, FlexAlign::Start, FlexAlign::Start,
+                                        FlexAlign::Start, 12);
+    setPadding(16);
+    TextLabel* title = makeLabel(this, "Setting", 32, fonts);
+    title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    column->addWidget(title);
+
+    auto* tabRow = new StyledWidget(this, QSize(), BoxStyle::plain());
+    FlexLayout* tabs = applyFlexStyle(*tabRow, FlexFlow::Row, FlexAlign::Start, FlexAlign::Center,
+                                      FlexAlign::Start, 8);
+    std::vector<QWidget*> members;
+    for (const char* caption : kTabCaptions) {
+        TextLabel* tab = makeLabel(tabRow, caption, 22, fonts);
+        applyBoxStyle(*tab,
+                      {.width = 160, .height = 64, .padding = 4, .radius = 6, .borderWidth = 1});
+        tab->setBorder(1, kTabBorder);
+        tab->setCheckedBackground(kCheckedColour, 127);
+        tabs->addWidget(tab);
+        members.push_back(tab);
+    }
+    column->addWidget(tabRow);
+    m_tabs = new SelectionGroup(members, this);
+
+    m_panes = new StackContainer(this);
+    applyBoxStyle(*m_panes, {.width = grow(1), .height = grow(1)});
+    m_panes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    column->addWidget(m_panes);
+    for (int index = 0; index < static_cast<int>(kTabCaptions.size()); ++index) {
+        m_panes->add(makePane(index, fonts));
+    }
+    m_tabs->setOnChange([this](SelectionGroup& group, QWidget* selected) {
+        for (int index = 0; index < group.size(); ++index) {
+            if (group.member(index) == selected) {
+                m_panes->showIndex(index);
+            }
+        }
+    });
+}
+
+QWidget* FrameworkSamplePage::makePane(int index, FontCache& fonts) {
+    auto* pane = new StyledWidget(nullptr, QSize(), BoxStyle::plain());
+    pane->setBackground(kPanelColour);
+    pane->setRadius(8);
+    pane->setPadding(16);
+    FlexLayout* grid = applyFlexStyle(*pane, FlexFlow::RowWrap, FlexAlign::SpaceEvenly,
+                                      FlexAlign::Center, FlexAlign::SpaceEvenly, 16);
+    for (int box = 0; box < 9; ++box) {
+        auto* cell = new TextLabel(pane, QStringLiteral("%1.%2").arg(index + 1).arg(box + 1));
+        cell->setFont(fonts.fontOfSize(20));
+        applyBoxStyle(*cell, {.width = 360,
+                              .height = 120,
+                              .padding = 8,
+                              .backgroundOpacity = 255,
+                              .background = kBoxColour,
+                              .radius = 8});
+        grid->addWidget(cell);
+    }
+    return pane;
+}
+
+void FrameworkSamplePage::open(std::int32_t argument) {
+    QWidget* tab = m_tabs->member(argument);
+    m_tabs->select(tab);
+    m_panes->showIndex(argument);
+}
+
+} // namespace v32

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/core/DebugSwitches.h"
+#include "app/core/ManualClock.h"
+#include "app/core/TimerQueue.h"
+#include "app/model/DefaultTable.h"
+#include "app/model/ModelConditions.h"
+#include "app/model/ParamModel.h"
+#include "platform/resources/ResourceDisk.h"
+#include "ui/toolkit/FontCache.h"
+#include "ui/toolkit/ImageCache.h"
+#include "ui/toolkit/PinyinDictionary.h"
+
+namespace v32 {
+
+// Everything a gallery picture is drawn from: the program's resources and a parameter model
+// that holds the factory defaults and never talks to a device. The clock stands still, so
+// that every picture comes out the same each time.
+struct GalleryContext {
+    ResourceDisk disk;
+    FontCache fonts{disk};
+    ImageCache images{disk};
+    ManualClock clock{0};
+    TimerQueue timers{clock};
+    DefaultTable defaults;
+    DebugSwitches switches;
+    ModelConditions conditions;
+    ParamModel model{defaults, switches, conditions, timers};
+    const PinyinDictionary& pinyin = PinyinDictionary::builtIn();
+};
+
+} // namespace v32
