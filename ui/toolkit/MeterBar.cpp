@@ -1,0 +1,141 @@
+#include "ui/toolkit/MeterBar.h"
+
+#include "ui/toolkit/MeterBarAccessible.h"
+#include "ui/toolkit/Rgb565.h"
+
+#include <QLinearGradient>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kLongestBlend = 24;
+
+// The zones in pixel rows counted from the bottom of the bar.
+struct ZoneRows {
+    int green;
+    int amberEnd;
+    int height;
+
+    int amber() const { return amberEnd - green; }
+    int red() const { return height - amberEnd; }
+    bool allShown() const { return green > 0 && amber() > 0 && red() > 0; }
+};
+
+ZoneRows zoneRows(int height) {
+    return {height * 7 / 12, height * 11 / 12, height};
+}
+
+// A soft edge where two zones meet, centred on their boundary and never wider than either.
+void paintBlend(QPainter& painter, int width, int height, int boundary, int lowerRows,
+                int upperRows, std::uint16_t lower, std::uint16_t upper) {
+    const int rows = std::min({kLongestBlend, lowerRows, upperRows});
+    const int bottom = height - (boundary - rows / 2);
+    const int top = bottom - rows;
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0.0, rgb565ToColor(upper));
+    gradient.setColorAt(1.0, rgb565ToColor(lower));
+    painter.fillRect(QRect(0, top, width, rows), gradient);
+}
+
+} // namespace
+
+MeterBar::MeterBar(QWidget* parent)
+    : StyledWidget(parent, QSize(), BoxStyle::plain()) {
+    // Registered before anything asks, so that assistive tools get this interface rather
+    // than the general one of the widget base class.
+    QAccessible::registerAccessibleInterface(new MeterBarAccessible(this));
+}
+
+bool MeterBar::setRange(int minimum, int maximum) {
+    if (minimum >= maximum) {
+        return false;
+    }
+    m_minimum = minimum;
+    m_maximum = maximum;
+    m_value = std::clamp(m_value, minimum, maximum);
+    update();
+    return true;
+}
+
+void MeterBar::setValue(int value) {
+    const int clamped = std::clamp(value, m_minimum, m_maximum);
+    if (clamped == m_value) {
+        return;
+    }
+    m_value = clamped;
+    update();
+}
+
+// Rounded rather than cut, so that a level on a scale mark lights exactly that mark's rows.
+int MeterBar::litHeight() const {
+    const int span = m_maximum - m_minimum;
+    return ((m_value - m_minimum) * height() * 2 + span) / (2 * span);
+}
+
+void MeterBar::resizeEvent(QResizeEvent* event) {
+    renderImages();
+    StyledWidget::resizeEvent(event);
+}
+
+void MeterBar::renderImages() {
+    m_unlit = QImage();
+    m_lit = QImage();
+    const ZoneRows rows = zoneRows(height());
+    if (width() <= 0 || !rows.allShown()) {
+        return;
+    }
+    m_unlit = QImage(size(), QImage::Format_RGB16);
+    m_unlit.fill(rgb565ToColor(kUnlit));
+
+    m_lit = QImage(size(), QImage::Format_RGB16);
+    QPainter painter(&m_lit);
+    const int w = width();
+    const int h = height();
+    painter.fillRect(QRect(0, h - rows.green, w, rows.green), rgb565ToColor(kGreen));
+    painter.fillRect(QRect(0, h - rows.amberEnd, w, rows.amber()), rgb565ToColor(kAmber));
+    painter.fillRect(QRect(0, 0, w, rows.red()), rgb565ToColor(kRed));
+    paintBlend(painter, w, h, rows.green, rows.green, rows.amber(), kGreen, kAmber);
+    paintBlend(painter, w, h, rows.amberEnd, rows.amber(), rows.red(), kAmber, kRed);
+}
+
+void MeterBar::paintEvent(QPaintEvent* event) {
+    if (m_lit.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setClipRect(event->rect());
+    const int litTop = height() - litHeight();
+    const QRect unlitRows(0, 0, width(), litTop);
+    const QRect litRows(0, litTop, width(), height() - litTop);
+    const int radius = boxStyle().radius;
+    if (radius > 0) {
+        paintRounded(painter, unlitRows, litRows, radius);
+    } else {
+        painter.drawImage(unlitRows, m_unlit, unlitRows);
+        painter.drawImage(litRows, m_lit, litRows);
+    }
+    paintBox(painter);
+}
+
+// A rounded bar is filled as a shape so that its corners are smoothed like its border.
+void MeterBar::paintRounded(QPainter& painter, const QRect& unlitRows, const QRect& litRows,
+                            int radius) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF shape(rect());
+    const auto fillRows = [&](const QRect& rows, const QImage& image) {
+        painter.save();
+        painter.setClipRect(rows, Qt::IntersectClip);
+        painter.setBrush(QBrush(image));
+        painter.drawRoundedRect(shape, radius, radius);
+        painter.restore();
+    };
+    fillRows(unlitRows, m_unlit);
+    fillRows(litRows, m_lit);
+}
+
+} // namespace v32
