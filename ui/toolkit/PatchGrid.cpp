@@ -152,11 +152,12 @@ void PatchGrid::clearHighlightedDot() {
 }
 
 int PatchGrid::rowY(int row) const {
-    return m_rowYs.at(static_cast<std::size_t>(row));
+    return row >= 0 && row < m_rowCount ? m_rowYs[static_cast<std::size_t>(row)] : -1;
 }
 
 int PatchGrid::columnX(int column) const {
-    return m_columnXs.at(static_cast<std::size_t>(column));
+    return column >= 0 && column < m_columnCount ? m_columnXs[static_cast<std::size_t>(column)]
+                                                 : -1;
 }
 
 void PatchGrid::resetLabels() {

@@ -53,7 +53,7 @@ public:
     void setHighlightedDot(int row, int column, std::uint16_t colour);
     void clearHighlightedDot();
 
-    // Grid positions after layout, for the page and for driving touches.
+    // Grid positions after layout, for the page and for driving touches; -1 outside the grid.
     int rowY(int row) const;
     int columnX(int column) const;
 
