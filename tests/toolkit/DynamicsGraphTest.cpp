@@ -1,6 +1,10 @@
 #include "ui/toolkit/DynamicsGraph.h"
 
+#include "platform/resources/ResourceDisk.h"
+#include "ui/toolkit/FontCache.h"
+
 #include <QAccessible>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,11 +16,29 @@ QPoint pointOf(DynamicsCurve::Point point) {
     return QPoint(point.x, point.y);
 }
 
+// Stands for the panel tile that holds the graph: it takes the presses the graph leaves.
+class Holder : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        ++presses;
+        event->accept();
+    }
+};
+
 class DynamicsGraphTest : public testing::Test {
 protected:
-    DynamicsGraphTest() { graph.show(); }
+    DynamicsGraphTest() {
+        holder.resize(400, 300);
+        holder.show();
+    }
 
-    DynamicsGraph graph;
+    const ResourceDisk disk;
+    FontCache fonts{disk};
+    Holder holder;
+    DynamicsGraph& graph = *new DynamicsGraph(fonts, &holder);
     QSignalSpy changes{&graph, &DynamicsGraph::valueChanged};
 };
 
@@ -54,13 +76,19 @@ TEST_F(DynamicsGraphTest, ADisabledGraphTakesNoTouches) {
     QTest::mouseRelease(&graph, Qt::LeftButton, {}, threshold + QPoint(40, 0));
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(graph.threshold(), DynamicsCurve::kDefaultThreshold);
+    EXPECT_EQ(holder.presses, 1);
 }
 
-TEST_F(DynamicsGraphTest, CompactFormDropsTheCaptionMargins) {
+TEST_F(DynamicsGraphTest, CompactFormHasNeitherCaptionMarginsNorHandles) {
     graph.setCompact(true);
     EXPECT_EQ(graph.curve().plot().x, 2);
     EXPECT_EQ(graph.curve().plot().width, 320 - 4);
-    EXPECT_GT(graph.handleSize(), 0);
+    EXPECT_EQ(graph.handleSize(), 0);
+    const QPoint threshold = pointOf(graph.curve().thresholdPoint());
+    QTest::mousePress(&graph, Qt::LeftButton, {}, threshold);
+    EXPECT_EQ(graph.curve().draggedHandle(), DynamicsCurve::Handle::None);
+    EXPECT_EQ(holder.presses, 1);
+    QTest::mouseRelease(&graph, Qt::LeftButton, {}, threshold);
 }
 
 TEST_F(DynamicsGraphTest, AssistiveToolsReadThresholdAndRatio) {

@@ -1,6 +1,8 @@
 #include "ui/toolkit/EqGraph.h"
 
+#include "platform/resources/ResourceDisk.h"
 #include "ui/toolkit/EqCompactGraph.h"
+#include "ui/toolkit/FontCache.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -53,8 +55,10 @@ protected:
         return QTest::qWaitFor([this] { return !graph->isRecomputePending(); }, 5000);
     }
 
+    const ResourceDisk disk;
+    FontCache fonts{disk};
     Holder holder;
-    EqGraph* graph = new EqGraph(&holder);
+    EqGraph* graph = new EqGraph(fonts, &holder);
     std::vector<Report> reports;
 };
 

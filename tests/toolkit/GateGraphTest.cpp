@@ -1,6 +1,10 @@
 #include "ui/toolkit/GateGraph.h"
 
+#include "platform/resources/ResourceDisk.h"
+#include "ui/toolkit/FontCache.h"
+
 #include <QAccessible>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -12,11 +16,29 @@ QPoint pointOf(GateEnvelope::Point point) {
     return QPoint(point.x, point.y);
 }
 
+// Stands for the panel tile that holds the graph: it takes the presses the graph leaves.
+class Holder : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        ++presses;
+        event->accept();
+    }
+};
+
 class GateGraphTest : public testing::Test {
 protected:
-    GateGraphTest() { graph.show(); }
+    GateGraphTest() {
+        holder.resize(400, 300);
+        holder.show();
+    }
 
-    GateGraph graph;
+    const ResourceDisk disk;
+    FontCache fonts{disk};
+    Holder holder;
+    GateGraph& graph = *new GateGraph(fonts, &holder);
     QSignalSpy changes{&graph, &GateGraph::valueChanged};
 };
 
@@ -42,6 +64,7 @@ TEST_F(GateGraphTest, ADisabledGraphTakesNoTouches) {
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(graph.attack(), 80);
     EXPECT_EQ(graph.threshold(), GateEnvelope::kDefaultThreshold);
+    EXPECT_EQ(holder.presses, 1);
 }
 
 TEST_F(GateGraphTest, CaptionMarginsFitFourCharacters) {

@@ -1,12 +1,12 @@
 #include "ui/toolkit/DynamicsGraph.h"
 
 #include "ui/toolkit/EqPlotPainter.h"
+#include "ui/toolkit/FontCache.h"
 #include "ui/toolkit/Rgb565.h"
 #include "ui/toolkit/values/ValueConversion.h"
 #include "ui/toolkit/values/ValueText.h"
 
 #include <QEvent>
-#include <QFont>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -44,14 +44,12 @@ QPointF pixelCentre(DynamicsCurve::Point point) {
 
 } // namespace
 
-DynamicsGraph::DynamicsGraph(QWidget* parent, std::vector<EqGridRow> inputGrid,
+DynamicsGraph::DynamicsGraph(FontCache& fonts, QWidget* parent, std::vector<EqGridRow> inputGrid,
                              std::vector<EqGridRow> outputGrid)
     : StyledWidget(parent, kDefaultSize, graphStyle())
     , m_curve(std::move(inputGrid), std::move(outputGrid))
     , m_textColour(kTextColour) {
-    QFont labelFont = font();
-    labelFont.setPixelSize(kFontPixels);
-    setFont(labelFont);
+    setFont(fonts.fontOfSize(kFontPixels));
     setAccessibleRole(QAccessible::Chart);
     setAccessibleName(QStringLiteral("Dynamics transfer curve"));
     m_redrawTimer.setInterval(kRedrawIntervalMs);
@@ -214,9 +212,9 @@ void DynamicsGraph::paintHandles(QPainter& painter) const {
     const DynamicsCurve::Point threshold = m_curve.thresholdPoint();
     const DynamicsCurve::Point end = m_curve.end();
     EqPlotPainter::drawHandle(painter, QPoint(threshold.x, threshold.y), handleSize(), fill,
-                              m_compact ? QString() : QStringLiteral("T"), text);
+                              QStringLiteral("T"), text);
     EqPlotPainter::drawHandle(painter, QPoint(end.x, end.y), handleSize(), fill,
-                              m_compact ? QString() : QStringLiteral("R"), text);
+                              QStringLiteral("R"), text);
 }
 
 } // namespace v32

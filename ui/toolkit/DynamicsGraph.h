@@ -9,6 +9,8 @@
 
 namespace v32 {
 
+class FontCache;
+
 // The transfer curve of a compressor or gate with its threshold ("T") and ratio ("R")
 // handles. Dragging a handle emits valueChanged(); the owner reads threshold() and
 // ratio() and writes the parameters. A disabled graph shows the curve's area dimmed,
@@ -22,7 +24,8 @@ public:
     static constexpr std::uint16_t kDefaultCurveColour = 0x055E;
 
     // Empty grids stand for the default ones.
-    explicit DynamicsGraph(QWidget* parent = nullptr, std::vector<EqGridRow> inputGrid = {},
+    explicit DynamicsGraph(FontCache& fonts, QWidget* parent = nullptr,
+                           std::vector<EqGridRow> inputGrid = {},
                            std::vector<EqGridRow> outputGrid = {});
 
     void setCompact(bool compact);
@@ -37,8 +40,9 @@ public:
     double ratio() const { return m_curve.ratio(); }
     const DynamicsCurve& curve() const { return m_curve; }
 
-    // The diameter of a handle: the captions' line height.
-    int handleSize() const { return m_labelHeight; }
+    // The diameter of a handle: the captions' line height. The compact form is a
+    // picture without handles.
+    int handleSize() const { return m_compact ? 0 : m_labelHeight; }
     bool isRedrawPending() const { return m_redrawPending; }
 
     QSize sizeHint() const override { return kDefaultSize; }

@@ -1,11 +1,11 @@
 #include "ui/toolkit/EqGraph.h"
 
 #include "ui/toolkit/EqPlotPainter.h"
+#include "ui/toolkit/FontCache.h"
 #include "ui/toolkit/Rgb565.h"
 #include "ui/toolkit/values/ValueText.h"
 
 #include <QEvent>
-#include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -19,7 +19,7 @@ namespace v32 {
 
 namespace {
 
-constexpr int kFontPixels = 12;
+constexpr int kFontPixels = 10;
 constexpr std::uint16_t kTextColour = 0xFFFF;
 constexpr std::uint16_t kBackground = 0x0000;
 constexpr int kRadius = 3;
@@ -95,14 +95,20 @@ QString tooltipText(const EqBand& band) {
 
 } // namespace
 
+EqGraph::EqGraph(FontCache& fonts, QWidget* parent, std::vector<EqGridRow> frequencyGrid,
+                 std::vector<EqGridRow> gainGrid)
+    : EqGraph(parent, std::move(frequencyGrid), std::move(gainGrid)) {
+    setFont(fonts.fontOfSize(kFontPixels));
+}
+
+EqGraph::EqGraph(QWidget* parent)
+    : EqGraph(parent, {}, {}) {}
+
 EqGraph::EqGraph(QWidget* parent, std::vector<EqGridRow> frequencyGrid,
                  std::vector<EqGridRow> gainGrid)
     : StyledWidget(parent, kDefaultSize, graphStyle())
     , m_curve(std::move(frequencyGrid), std::move(gainGrid))
     , m_textColour(kTextColour) {
-    QFont labelFont = font();
-    labelFont.setPixelSize(kFontPixels);
-    setFont(labelFont);
     setAccessibleRole(QAccessible::Chart);
     setAccessibleName(QStringLiteral("EQ response curve"));
     m_recomputeTimer.setInterval(kRecomputeIntervalMs);

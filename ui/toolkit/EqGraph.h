@@ -13,6 +13,8 @@
 
 namespace v32 {
 
+class FontCache;
+
 // The equaliser's response curve over a logarithmic frequency axis, with a draggable
 // handle per band, and optionally the analyser's bars behind it. Band changes are merged
 // into one recomputation per 100 ms. The graph never writes parameters: each handle
@@ -30,7 +32,8 @@ public:
     static constexpr std::uint16_t kDefaultRtaColour = 0x041F;
 
     // Empty grids stand for the default frequency and gain grids.
-    explicit EqGraph(QWidget* parent = nullptr, std::vector<EqGridRow> frequencyGrid = {},
+    explicit EqGraph(FontCache& fonts, QWidget* parent = nullptr,
+                     std::vector<EqGridRow> frequencyGrid = {},
                      std::vector<EqGridRow> gainGrid = {});
 
     void setCompact(bool compact);
@@ -82,6 +85,9 @@ public:
     QSize sizeHint() const override { return kDefaultSize; }
 
 protected:
+    // For a form that shows no text, on the default grids.
+    explicit EqGraph(QWidget* parent);
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -90,6 +96,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    EqGraph(QWidget* parent, std::vector<EqGridRow> frequencyGrid, std::vector<EqGridRow> gainGrid);
+
     void layOut();
     void scheduleRecompute();
     void recompute();

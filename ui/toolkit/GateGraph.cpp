@@ -1,10 +1,10 @@
 #include "ui/toolkit/GateGraph.h"
 
 #include "ui/toolkit/EqPlotPainter.h"
+#include "ui/toolkit/FontCache.h"
 #include "ui/toolkit/Rgb565.h"
 
 #include <QEvent>
-#include <QFont>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,14 +42,12 @@ QPointF pixelCentre(GateEnvelope::Point point) {
 
 } // namespace
 
-GateGraph::GateGraph(QWidget* parent, std::vector<EqGridRow> timeGrid,
+GateGraph::GateGraph(FontCache& fonts, QWidget* parent, std::vector<EqGridRow> timeGrid,
                      std::vector<EqGridRow> levelGrid)
     : StyledWidget(parent, kDefaultSize, graphStyle())
     , m_envelope(std::move(timeGrid), std::move(levelGrid))
     , m_textColour(kTextColour) {
-    QFont labelFont = font();
-    labelFont.setPixelSize(kFontPixels);
-    setFont(labelFont);
+    setFont(fonts.fontOfSize(kFontPixels));
     setAccessibleRole(QAccessible::Chart);
     setAccessibleName(QStringLiteral("Gate envelope"));
     m_redrawTimer.setInterval(kRedrawIntervalMs);
@@ -215,8 +213,7 @@ void GateGraph::paintHandles(QPainter& painter) const {
     for (int i = 1; i <= 3; ++i) {
         const GateEnvelope::Point corner = m_envelope.point(i);
         EqPlotPainter::drawHandle(painter, QPoint(corner.x, corner.y), handleSize(), fill,
-                                  m_compact ? QString() : letters[static_cast<std::size_t>(i - 1)],
-                                  text);
+                                  letters[static_cast<std::size_t>(i - 1)], text);
     }
 }
 

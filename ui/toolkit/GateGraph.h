@@ -9,6 +9,8 @@
 
 namespace v32 {
 
+class FontCache;
+
 // The gate's envelope over time with its three draggable corners. Dragging emits
 // valueChanged(); the owner reads the threshold and the times and writes the
 // parameters. A disabled graph shows the envelope's area dimmed and takes no touches.
@@ -22,8 +24,8 @@ public:
     static constexpr std::uint16_t kDefaultEnvelopeColour = 0x055E;
 
     // Empty grids stand for the default ones.
-    explicit GateGraph(QWidget* parent = nullptr, std::vector<EqGridRow> timeGrid = {},
-                       std::vector<EqGridRow> levelGrid = {});
+    explicit GateGraph(FontCache& fonts, QWidget* parent = nullptr,
+                       std::vector<EqGridRow> timeGrid = {}, std::vector<EqGridRow> levelGrid = {});
 
     void setCompact(bool compact);
     bool isCompact() const { return m_compact; }
@@ -40,8 +42,9 @@ public:
     int decay() const { return m_envelope.decay(); }
     const GateEnvelope& envelope() const { return m_envelope; }
 
-    // The diameter of a handle: the captions' line height.
-    int handleSize() const { return m_labelHeight; }
+    // The diameter of a handle: the captions' line height. The compact form is a
+    // picture without handles.
+    int handleSize() const { return m_compact ? 0 : m_labelHeight; }
     bool isRedrawPending() const { return m_redrawPending; }
 
     QSize sizeHint() const override { return kDefaultSize; }
