@@ -13,6 +13,7 @@
 #include "ui/toolkit/TextLabel.h"
 #include "ui/toolkit/Toast.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -180,6 +181,26 @@ TEST_F(RootScreenTest, GlobalBarTabsAreOneOfManyAndReportTheirClicks) {
         EXPECT_NE(bar.meter(bank, bars[bank] - 1), nullptr) << bank;
         EXPECT_EQ(bar.meter(bank, bars[bank]), nullptr) << bank;
     }
+}
+
+TEST_F(RootScreenTest, AutomationFindsTheControlsByWhatTheyShow) {
+    const auto root = rig.makeRoot(TextEntryMode::NativeBox, true);
+    GlobalBar& bar = *root->globalBar();
+    QSignalSpy tabs(&bar, &GlobalBar::tabClicked);
+    QAccessibleInterface* tab =
+        QAccessible::queryAccessibleInterface(&bar.tab(GlobalBarTab::Media));
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(tab->role(), QAccessible::Button);
+    EXPECT_EQ(tab->text(QAccessible::Name), QStringLiteral("MEDIA"));
+    ASSERT_NE(tab->actionInterface(), nullptr);
+    tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(tabs.count(), 1);
+    EXPECT_EQ(tabs.at(0).at(0).value<GlobalBarTab>(), GlobalBarTab::Media);
+    EXPECT_TRUE(tab->state().checked);
+
+    QAccessibleInterface* icon = QAccessible::queryAccessibleInterface(&bar.statusIcon());
+    EXPECT_EQ(icon->role(), QAccessible::Button) << "the icon can be touched";
+    EXPECT_EQ(icon->text(QAccessible::Name), QStringLiteral("offline"));
 }
 
 } // namespace

@@ -80,8 +80,10 @@ void CandidatePanel::addSpacer() {
 }
 
 void CandidatePanel::clearItems() {
+    // Hidden at once: the deletion waits for the event loop.
     for (QWidget* item : m_items) {
         m_layout->removeWidget(item);
+        item->hide();
         item->deleteLater();
     }
     m_items.clear();

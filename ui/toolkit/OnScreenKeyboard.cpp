@@ -252,8 +252,11 @@ void OnScreenKeyboard::setKeyFont(const QFont& font) {
 }
 
 void OnScreenKeyboard::build() {
+    // Hidden at once: the deletion waits for the event loop, and the key being pressed
+    // may be one of these.
     for (QWidget* row : m_rowWidgets) {
         m_rows->removeWidget(row);
+        row->hide();
         row->deleteLater();
     }
     m_rowWidgets.clear();

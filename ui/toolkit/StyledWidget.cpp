@@ -59,9 +59,12 @@ void StyledWidget::setCheckedBackground(std::uint16_t colour, int opacity) {
     update();
 }
 
+// Whatever can be touched is a button to automation, unless the class says otherwise.
 void StyledWidget::setClickable(bool clickable) {
     m_clickable = clickable;
-    if (clickable && m_role == QAccessible::Pane) {
+    const bool passive = m_role == QAccessible::Pane || m_role == QAccessible::StaticText ||
+                         m_role == QAccessible::Graphic;
+    if (clickable && passive) {
         m_role = QAccessible::Button;
     }
 }
