@@ -53,8 +53,8 @@ FrameworkSamplePage::FrameworkSamplePage(QWidget* parent, FontCache& fonts)
     m_tabs = new SelectionGroup(members, this);
 
     m_panes = new StackContainer(this);
-    applyBoxStyle(*m_panes, {.width = grow(1), .height = grow(1)});
     m_panes->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    applyBoxStyle(*m_panes, {.width = kContentSize, .height = grow(1)});
     column->addWidget(m_panes);
     for (int index = 0; index < static_cast<int>(kTabCaptions.size()); ++index) {
         m_panes->add(makePane(index, fonts));

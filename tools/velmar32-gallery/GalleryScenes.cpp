@@ -105,7 +105,7 @@ QWidget* typeNumber(GalleryStage& stage) {
 constexpr GalleryOptions kWithKeyboard{.globalBar = true,
                                        .textEntry = TextEntryMode::OnScreenKeyboard};
 
-// One line per picture; pages and widgets add theirs here.
+// One line per picture.
 const GalleryScene kScenes[] = {
     {"root-layout", {}, installSample, openSample},
     {"root-without-global-bar", {.globalBar = false}, installSample, openSample},
@@ -120,8 +120,17 @@ const GalleryScene kScenes[] = {
 
 } // namespace
 
-std::span<const GalleryScene> galleryScenes() {
+std::span<const GalleryScene> frameworkGalleryScenes() {
     return kScenes;
+}
+
+std::vector<GalleryScene> galleryScenes() {
+    std::vector<GalleryScene> scenes;
+    for (const std::span<const GalleryScene> list :
+         {frameworkGalleryScenes(), listGalleryScenes(), curveGalleryScenes()}) {
+        scenes.insert(scenes.end(), list.begin(), list.end());
+    }
+    return scenes;
 }
 
 } // namespace v32

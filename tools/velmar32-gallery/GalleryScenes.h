@@ -3,10 +3,17 @@
 #include "GalleryScene.h"
 
 #include <span>
+#include <vector>
 
 namespace v32 {
 
+// The pictures of each part of the program, one list per gallery file; a new list is one
+// more line here and in galleryScenes().
+std::span<const GalleryScene> frameworkGalleryScenes();
+std::span<const GalleryScene> listGalleryScenes();
+std::span<const GalleryScene> curveGalleryScenes();
+
 // Every picture the gallery draws, in order.
-std::span<const GalleryScene> galleryScenes();
+std::vector<GalleryScene> galleryScenes();
 
 } // namespace v32
