@@ -31,18 +31,18 @@ void applyHeight(QWidget& widget, int height) {
 
 } // namespace
 
-void applyBoxStyle(StyledWidget& widget, const BoxSpec& spec) {
-    if (spec.padding >= 0) {
-        widget.setPadding(spec.padding);
+void applyBoxStyle(StyledWidget& widget, const BoxSpec& box) {
+    if (box.padding >= 0) {
+        widget.setPadding(box.padding);
     }
-    widget.setBackground(spec.background, spec.backgroundOpacity);
-    if (spec.radius >= 0) {
-        widget.setRadius(spec.radius);
+    widget.setBackground(box.background, box.backgroundOpacity);
+    if (box.radius >= 0) {
+        widget.setRadius(box.radius);
     }
     const BoxStyle& style = widget.boxStyle();
-    widget.setBorder(spec.borderWidth, style.border, style.borderOpacity);
-    applyWidth(widget, spec.width);
-    applyHeight(widget, spec.height);
+    widget.setBorder(box.borderWidth, style.border, style.borderOpacity);
+    applyWidth(widget, box.width);
+    applyHeight(widget, box.height);
 }
 
 FlexLayout* applyFlexStyle(QWidget& widget, FlexFlow flow, FlexAlign main, FlexAlign cross,

@@ -27,7 +27,7 @@ struct BoxSpec {
 };
 
 // The box every screen sets up the same way: padding, background, radius, border, size.
-void applyBoxStyle(StyledWidget& widget, const BoxSpec& spec);
+void applyBoxStyle(StyledWidget& widget, const BoxSpec& box);
 
 // Lays the widget's children out as a flex flow; a negative gap keeps the current gap. The
 // children join in the order they are added to the returned layout.
