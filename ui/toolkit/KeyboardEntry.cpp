@@ -60,10 +60,10 @@ void KeyboardEntry::open(bool textMode, const QString& text) {
     m_textArea->setText(text);
     m_candidates->setCandidates({});
     placeParts(textMode);
-    for (QWidget* part : {static_cast<QWidget*>(m_textArea), static_cast<QWidget*>(m_keyboard)}) {
-        part->show();
-        part->raise();
-    }
+    m_textArea->show();
+    m_textArea->raise();
+    m_keyboard->show();
+    m_keyboard->raise();
     m_candidates->setVisible(textMode);
     m_candidates->raise();
     m_textArea->setFocus(Qt::OtherFocusReason);
