@@ -38,15 +38,10 @@ void MiniMeter::setValue(int value) {
     }
 }
 
-void MiniMeter::setLevelInset(int inset) {
-    m_inset = inset;
-    update();
-}
-
 void MiniMeter::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     paintBox(painter);
-    const QRect inner = rect().adjusted(m_inset, m_inset, -m_inset, -m_inset);
+    const QRect inner = rect().adjusted(kLevelInset, kLevelInset, -kLevelInset, -kLevelInset);
     const int clamped = std::clamp(m_value, m_minimum, m_maximum);
     const int level = inner.height() * (clamped - m_minimum) / (m_maximum - m_minimum);
     if (level > 0) {

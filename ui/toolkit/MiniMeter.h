@@ -16,14 +16,14 @@ public:
     static constexpr int kDefaultMaximum = 60;
     static constexpr std::uint16_t kTrackColour = 0x2104;
     static constexpr std::uint16_t kLevelColour = 0x07E0;
+    // The gap between the track and the level.
+    static constexpr int kLevelInset = 1;
 
     explicit MiniMeter(QWidget* parent = nullptr);
 
     void setRange(int minimum, int maximum);
     int value() const { return m_value; }
     void setValue(int value);
-    // The gap between the track and the level.
-    void setLevelInset(int inset);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,7 +32,6 @@ private:
     int m_minimum = 0;
     int m_maximum = kDefaultMaximum;
     int m_value = 0;
-    int m_inset = 1;
 };
 
 } // namespace v32

@@ -30,17 +30,6 @@ Spinner::Spinner(QWidget* parent, int periodMs, int arcDegrees)
     });
 }
 
-void Spinner::setArcWidth(int width) {
-    m_arcWidth = width;
-    update();
-}
-
-void Spinner::setColours(std::uint16_t ring, std::uint16_t arc) {
-    m_ringColour = ring;
-    m_arcColour = arc;
-    update();
-}
-
 QSize Spinner::sizeHint() const {
     return QSize(kDefaultSize, kDefaultSize);
 }
@@ -48,11 +37,11 @@ QSize Spinner::sizeHint() const {
 void Spinner::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int side = std::min(width(), height()) - m_arcWidth;
+    const int side = std::min(width(), height()) - kArcWidth;
     const QRectF circle((width() - side) / 2.0, (height() - side) / 2.0, side, side);
-    painter.setPen(QPen(rgb565ToColor(m_ringColour), m_arcWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(rgb565ToColor(kRingColour), kArcWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawEllipse(circle);
-    painter.setPen(QPen(rgb565ToColor(m_arcColour), m_arcWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(rgb565ToColor(kArcColour), kArcWidth, Qt::SolidLine, Qt::RoundCap));
     // Clockwise from twelve o'clock, as a clock hand runs.
     painter.drawArc(circle, (90 - m_angle) * kQtDegree, -m_arcDegrees * kQtDegree);
 }

@@ -15,13 +15,12 @@ public:
     static constexpr int kDefaultSize = 96;
     static constexpr int kDefaultPeriodMs = 1000;
     static constexpr int kDefaultArcDegrees = 60;
+    static constexpr int kArcWidth = 10;
+    static constexpr std::uint16_t kRingColour = 0x4208;
+    static constexpr std::uint16_t kArcColour = 0x24BE;
 
     explicit Spinner(QWidget* parent = nullptr, int periodMs = kDefaultPeriodMs,
                      int arcDegrees = kDefaultArcDegrees);
-
-    void setArcWidth(int width);
-    void setColours(std::uint16_t ring, std::uint16_t arc);
-    int angle() const { return m_angle; }
 
     QSize sizeHint() const override;
 
@@ -34,9 +33,6 @@ private:
     QVariantAnimation m_turn;
     int m_arcDegrees;
     int m_angle = 0;
-    int m_arcWidth = 10;
-    std::uint16_t m_ringColour = 0x4208;
-    std::uint16_t m_arcColour = 0x24BE;
 };
 
 } // namespace v32
