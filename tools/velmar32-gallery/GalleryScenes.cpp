@@ -127,7 +127,8 @@ std::span<const GalleryScene> frameworkGalleryScenes() {
 std::vector<GalleryScene> galleryScenes() {
     std::vector<GalleryScene> scenes;
     for (const std::span<const GalleryScene> list :
-         {frameworkGalleryScenes(), listGalleryScenes(), curveGalleryScenes()}) {
+         {frameworkGalleryScenes(), widgetGalleryScenes(), listGalleryScenes(),
+          curveGalleryScenes()}) {
         scenes.insert(scenes.end(), list.begin(), list.end());
     }
     return scenes;

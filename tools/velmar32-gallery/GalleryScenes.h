@@ -12,6 +12,7 @@ namespace v32 {
 std::span<const GalleryScene> frameworkGalleryScenes();
 std::span<const GalleryScene> listGalleryScenes();
 std::span<const GalleryScene> curveGalleryScenes();
+std::span<const GalleryScene> widgetGalleryScenes();
 
 // Every picture the gallery draws, in order.
 std::vector<GalleryScene> galleryScenes();
