@@ -14,6 +14,12 @@ QColor colourAt(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y));
 }
 
+// The 5-6-5 colour a pixel would be on the display.
+std::uint16_t to565(const QColor& colour) {
+    return static_cast<std::uint16_t>(((colour.red() >> 3) << 11) | ((colour.green() >> 2) << 5) |
+                                      (colour.blue() >> 3));
+}
+
 // What the bar paints over a white background.
 QImage rendered(QWidget& widget) {
     QImage picture(widget.size(), QImage::Format_ARGB32_Premultiplied);
@@ -42,7 +48,7 @@ TEST(MeterBar, RendersItsZonesOncePerSize) {
     bar.show();
     const QImage& lit = bar.litImage();
     ASSERT_FALSE(lit.isNull());
-    EXPECT_EQ(lit.format(), QImage::Format_RGB16);
+    EXPECT_EQ(lit.format(), MeterBar::kDrawnFormat);
     EXPECT_EQ(lit.size(), QSize(12, 240));
     const qint64 litKey = lit.cacheKey();
 
@@ -51,6 +57,11 @@ TEST(MeterBar, RendersItsZonesOncePerSize) {
     EXPECT_EQ(colourAt(lit, 6, 60), rgb565ToColor(MeterBar::kAmber));
     EXPECT_EQ(colourAt(lit, 6, 0), rgb565ToColor(MeterBar::kRed));
     EXPECT_EQ(colourAt(bar.unlitImage(), 6, 120), rgb565ToColor(MeterBar::kUnlit));
+    // Gradients included, every pixel is a colour the display can show exactly.
+    for (int y = 0; y < lit.height(); ++y) {
+        const QColor colour = colourAt(lit, 6, y);
+        ASSERT_EQ(rgb565ToColor(to565(colour)), colour) << "row " << y;
+    }
 
     bar.setValue(500);
     EXPECT_EQ(bar.litImage().cacheKey(), litKey);

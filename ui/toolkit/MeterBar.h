@@ -10,7 +10,8 @@ namespace v32 {
 // A vertical level bar with three colour zones, lit from the bottom up to its value: green
 // over the lower 7/12, amber over the next 4/12 and red over the top 1/12, with short
 // gradients where the zones meet. Both the dark and the lit picture are rendered once per
-// size, so a level change only copies image rows; many bars are updated ten times a second.
+// size in 5-6-5 colours, so a level change only copies image rows; many bars are updated
+// ten times a second.
 class MeterBar : public StyledWidget {
     Q_OBJECT
 
@@ -19,6 +20,7 @@ public:
     static constexpr std::uint16_t kAmber = 0xBD20;
     static constexpr std::uint16_t kRed = 0xD0A2;
     static constexpr std::uint16_t kUnlit = 0x0000;
+    static constexpr QImage::Format kDrawnFormat = QImage::Format_ARGB32_Premultiplied;
 
     explicit MeterBar(QWidget* parent = nullptr);
 
@@ -49,8 +51,7 @@ protected:
 
 private:
     void renderImages();
-    void paintRounded(QPainter& painter, const QRect& unlitRows, const QRect& litRows,
-                      int radius) const;
+    void paintRounded(QPainter& painter, const QRect& rows, const QImage& image, int radius) const;
 
     QImage m_unlit;
     QImage m_lit;
