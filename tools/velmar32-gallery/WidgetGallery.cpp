@@ -1,5 +1,5 @@
 #include "GalleryContext.h"
-#include "GalleryScene.h"
+#include "GalleryScenes.h"
 #include "ui/toolkit/BriefStrip.h"
 #include "ui/toolkit/Button.h"
 #include "ui/toolkit/ChannelSelector.h"
