@@ -1,0 +1,45 @@
+#include "app/model/MonitorSend.h"
+
+namespace v32 {
+
+namespace {
+
+constexpr int kMainLeftBus = 16;
+constexpr int kMainRightBus = 17;
+
+} // namespace
+
+MonitorSend::MonitorSend(const ParamReader& values, Channel channel) {
+    const ParamId first = paramId(channel.kind, channel.index, kNumberSolo);
+    if (first == kInvalidParam) {
+        return;
+    }
+    const auto second = static_cast<ParamId>(first + 1);
+    if (channel.kind == KindBus && channel.index == kMainRightBus) {
+        m_writes[0] = {{second, switched(values.value(second))}, false};
+        m_writes[1] = {{first, 0}, true};
+    } else if (channel.kind == KindBus && channel.index == kMainLeftBus) {
+        m_writes[0] = {{first, switched(values.value(first))}, false};
+        m_writes[1] = {{second, 0}, true};
+    } else {
+        const std::uint16_t value = switched(values.value(first));
+        m_writes[0] = {{first, value}, false};
+        m_writes[1] = {{second, value}, false};
+    }
+    m_count = 2;
+}
+
+ParamId MonitorSend::shownId(Channel channel) {
+    const ParamId first = paramId(channel.kind, channel.index, kNumberSolo);
+    if (first != kInvalidParam && channel.kind == KindBus && channel.index == kMainRightBus) {
+        return static_cast<ParamId>(first + 1);
+    }
+    return first;
+}
+
+std::uint16_t MonitorSend::switched(std::uint16_t value) {
+    const std::uint16_t level = (value & kLevelMask) == 0 ? kOnLevel : 0;
+    return static_cast<std::uint16_t>((value & ~kLevelMask) | level);
+}
+
+} // namespace v32
