@@ -7,6 +7,7 @@
 #include "app/model/ModelConditions.h"
 #include "app/model/ParamModel.h"
 #include "platform/resources/ResourceDisk.h"
+#include "ui/pages/ScreenContext.h"
 #include "ui/toolkit/FontCache.h"
 #include "ui/toolkit/ImageCache.h"
 #include "ui/toolkit/PinyinDictionary.h"
@@ -27,6 +28,13 @@ struct GalleryContext {
     ModelConditions conditions;
     ParamModel model{defaults, switches, conditions, timers};
     const PinyinDictionary& pinyin = PinyinDictionary::builtIn();
+    // What the pages are built on; its root screen is the one being drawn.
+    ScreenContext screens{.model = model,
+                          .fonts = fonts,
+                          .images = images,
+                          .root = nullptr,
+                          .panel = nullptr,
+                          .openDeviceList = {}};
 };
 
 } // namespace v32

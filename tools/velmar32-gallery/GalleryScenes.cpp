@@ -128,7 +128,8 @@ std::vector<GalleryScene> galleryScenes() {
     std::vector<GalleryScene> scenes;
     for (const std::span<const GalleryScene> list :
          {frameworkGalleryScenes(), widgetGalleryScenes(), listGalleryScenes(),
-          curveGalleryScenes()}) {
+          curveGalleryScenes(), homeGalleryScenes(), faderPageGalleryScenes(),
+          deviceListGalleryScenes()}) {
         scenes.insert(scenes.end(), list.begin(), list.end());
     }
     return scenes;

@@ -13,6 +13,9 @@ std::span<const GalleryScene> frameworkGalleryScenes();
 std::span<const GalleryScene> listGalleryScenes();
 std::span<const GalleryScene> curveGalleryScenes();
 std::span<const GalleryScene> widgetGalleryScenes();
+std::span<const GalleryScene> homeGalleryScenes();
+std::span<const GalleryScene> faderPageGalleryScenes();
+std::span<const GalleryScene> deviceListGalleryScenes();
 
 // Every picture the gallery draws, in order.
 std::vector<GalleryScene> galleryScenes();

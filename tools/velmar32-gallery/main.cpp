@@ -28,6 +28,7 @@ bool render(const GalleryScene& scene, GalleryContext& context, const QDir& fold
     RootScreen root(RootScreenSetup{registry, context.clock, context.fonts, context.images,
                                     context.pinyin, scene.options.textEntry,
                                     scene.options.globalBar});
+    context.screens.root = &root;
     root.show();
     settle();
     GalleryStage stage{root, context};
@@ -39,6 +40,7 @@ bool render(const GalleryScene& scene, GalleryContext& context, const QDir& fold
     const bool saved = subject->grab().save(path, "PNG");
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     delete own;
+    context.screens.root = nullptr;
     return saved;
 }
 

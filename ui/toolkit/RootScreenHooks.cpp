@@ -25,6 +25,10 @@ void RootScreenHooks::pageParameter(ParamId id, std::uint16_t value, bool fromNo
     }
 }
 
+void RootScreenHooks::parameterWritten(ParamId id, std::uint16_t value) {
+    pageParameter(id, value, false);
+}
+
 void RootScreenHooks::pageChannelName(int slot, std::string_view name) {
     if (Page* page = m_root.currentPage()) {
         page->channelName(slot, name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/link/UiHooks.h"
+#include "app/model/ParamWriteListener.h"
 
 namespace v32 {
 
@@ -8,7 +9,8 @@ class RootScreen;
 
 // What the device link asks of the screens, done on the root screen: the page calls go to
 // the page on screen, the link state to its icon and overlay, command results to toasts.
-class RootScreenHooks : public UiHooks {
+// Values that a control change wrote on the user's behalf reach the page on screen too.
+class RootScreenHooks : public UiHooks, public ParamWriteListener {
 public:
     explicit RootScreenHooks(RootScreen& root);
 
@@ -21,6 +23,7 @@ public:
     void showConnectionIssue(std::string_view text) override;
     void showOnlineState(bool online) override;
     void showToast(std::string_view text, std::uint16_t colour, std::uint32_t durationMs) override;
+    void parameterWritten(ParamId id, std::uint16_t value) override;
 
 private:
     RootScreen& m_root;

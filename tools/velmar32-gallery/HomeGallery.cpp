@@ -1,0 +1,9 @@
+#include "GalleryScenes.h"
+
+namespace v32 {
+
+std::span<const GalleryScene> homeGalleryScenes() {
+    return {};
+}
+
+} // namespace v32

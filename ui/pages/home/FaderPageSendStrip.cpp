@@ -1,0 +1,156 @@
+#include "ui/pages/home/FaderPageSendStrip.h"
+
+#include "app/core/Translation.h"
+#include "app/model/StereoSendMode.h"
+#include "ui/toolkit/Button.h"
+#include "ui/toolkit/ChannelStrip.h"
+#include "ui/toolkit/Fader.h"
+#include "ui/toolkit/FlatButton.h"
+#include "ui/toolkit/FontCache.h"
+#include "ui/toolkit/TextLabel.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace v32 {
+
+namespace {
+
+constexpr QSize kDefaultSize(56, 360);
+constexpr int kPadding = 2;
+constexpr int kSpacing = 3;
+constexpr int kRadius = 4;
+constexpr int kButtonHeight = 26;
+constexpr int kNamePixelSize = 12;
+constexpr int kButtonPixelSize = 12;
+
+} // namespace
+
+FaderPageSendStrip::FaderPageSendStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
+    : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
+    , m_strip(new ChannelStrip(fonts, images, this))
+    , m_pre(makeButton("PRE", fonts.fontOfSize(kButtonPixelSize), PreFader))
+    , m_post(makeButton("POS", fonts.fontOfSize(kButtonPixelSize), PostFader))
+    , m_left(makeButton("L", fonts.fontOfSize(kButtonPixelSize), LeftSide))
+    , m_right(makeButton("R", fonts.fontOfSize(kButtonPixelSize), RightSide))
+    , m_sides(makeRow(m_left, m_right)) {
+    setRadius(kRadius);
+    setPadding(kPadding);
+    setAccessibleRole(QAccessible::Grouping);
+
+    // The strip's own box gives way to this one, which also holds the send buttons.
+    m_strip->setBoxStyle(BoxStyle::plain());
+    m_strip->fader()->useSendTable();
+    m_strip->setLevelTextShown(true);
+    m_strip->nameLabel()->setFont(fonts.fontOfSize(kNamePixelSize));
+    // Long names are cut at the strip's edge instead of widening the row.
+    m_strip->nameLabel()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_strip->levelLabel()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    for (Button* button : {m_strip->muteButton(), m_strip->soloButton()}) {
+        button->setFont(fonts.fontOfSize(kButtonPixelSize));
+        button->setFixedHeight(kButtonHeight);
+    }
+    m_strip->setCallback(
+        [this](int action, void*) {
+            switch (action) {
+            case ChannelStrip::Mute:
+                report(Mute);
+                break;
+            case ChannelStrip::Solo:
+                report(Solo);
+                break;
+            case ChannelStrip::FaderMoved:
+                report(LevelMoved);
+                break;
+            default:
+                break;
+            }
+        },
+        nullptr);
+
+    // The side row keeps its place while hidden, so that the faders of a row stay level.
+    QSizePolicy keepPlace = m_sides->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_sides->setSizePolicy(keepPlace);
+    m_sides->hide();
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(kSpacing);
+    column->addWidget(m_strip, 1);
+    column->addWidget(makeRow(m_pre, m_post));
+    column->addWidget(m_sides);
+}
+
+FlatButton* FaderPageSendStrip::makeButton(const char* caption, const QFont& font,
+                                           Action action) {
+    auto* button = new FlatButton(this, QString::fromUtf8(translate(caption)));
+    button->setFont(font);
+    button->setFixedHeight(kButtonHeight);
+    button->setMinimumWidth(0);
+    connect(button, &StyledWidget::clicked, this, [this, action] { report(action); });
+    return button;
+}
+
+QWidget* FaderPageSendStrip::makeRow(FlatButton* first, FlatButton* second) {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kSpacing);
+    first->setParent(row);
+    second->setParent(row);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    return row;
+}
+
+void FaderPageSendStrip::report(Action action) {
+    if (m_callback) {
+        m_callback(action);
+    }
+}
+
+void FaderPageSendStrip::setName(const QString& name) {
+    m_strip->setName(name);
+    setAccessibleName(name);
+}
+
+QString FaderPageSendStrip::name() const {
+    return m_strip->name();
+}
+
+void FaderPageSendStrip::setMuted(bool muted) {
+    m_strip->setMuted(muted);
+}
+
+void FaderPageSendStrip::setSoloed(bool soloed) {
+    m_strip->setSoloed(soloed);
+}
+
+void FaderPageSendStrip::setSendLevel(double decibels) {
+    m_strip->setFaderLevel(decibels);
+}
+
+double FaderPageSendStrip::sendLevel() const {
+    return m_strip->faderLevel();
+}
+
+void FaderPageSendStrip::setPreFader(bool preFader) {
+    m_pre->setChecked(preFader);
+    m_post->setChecked(!preFader);
+}
+
+void FaderPageSendStrip::setSidesShown(bool shown) {
+    m_sides->setVisible(shown);
+}
+
+void FaderPageSendStrip::setSides(int mode) {
+    m_left->setChecked((mode & StereoSendMode::kLeft) != 0);
+    m_right->setChecked((mode & StereoSendMode::kRight) != 0);
+}
+
+QSize FaderPageSendStrip::sizeHint() const {
+    return kDefaultSize;
+}
+
+} // namespace v32
