@@ -8,7 +8,6 @@
 #include "ui/toolkit/EqGraph.h"
 #include "ui/toolkit/FontCache.h"
 
-#include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <vector>
@@ -19,17 +18,6 @@ namespace {
 constexpr int kBandCount = 7;
 constexpr int kWidePlotWidth = 1000;
 constexpr int kWidePlotHeight = 300;
-
-void ensureApplication() {
-    if (QApplication::instance() != nullptr) {
-        return;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velmar32_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
 
 void addBusEqualiser(EqCurve& curve) {
     curve.addHighPass(80.0, 26);
@@ -61,7 +49,6 @@ void recomputeAfterChangingEveryBand(benchmark::State& state, int width, int hei
 }
 
 void eqRecomputeDefaultGraph(benchmark::State& state) {
-    ensureApplication();
     const ResourceDisk disk;
     FontCache fonts(disk);
     const EqGraph graph(fonts);
@@ -75,7 +62,6 @@ void eqRecomputeWidePlot(benchmark::State& state) {
 BENCHMARK(eqRecomputeWidePlot)->Unit(benchmark::kMicrosecond);
 
 void eqPaintWithAnalyser(benchmark::State& state) {
-    ensureApplication();
     const ResourceDisk disk;
     FontCache fonts(disk);
     EqGraph graph(fonts);

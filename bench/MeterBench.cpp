@@ -11,7 +11,7 @@
 #include "ui/toolkit/MeterLevel.h"
 #include "ui/toolkit/ScaleMeter.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QRegion>
 #include <benchmark/benchmark.h>
@@ -29,25 +29,12 @@ constexpr int kBridgeBarWidth = 16;
 constexpr int kBridgeTop = 600;
 constexpr int kBridgeBarHeight = 160;
 
-// Widgets need one application; the benchmarks draw on the offscreen platform.
-void ensureApplication() {
-    if (QApplication::instance() != nullptr) {
-        return;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velmar32_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
-
 // Two levels far enough apart that every update moves every meter.
 std::int8_t levelOfPass(std::int64_t pass, int channel) {
     return static_cast<std::int8_t>((pass + channel) % 2 == 0 ? -6 : 4);
 }
 
 void meterLevelChangeWithRepaint(benchmark::State& state) {
-    ensureApplication();
     ScaleMeter meter;
     meter.resize(32, 320);
     MeterBar& bar = *meter.bar();
@@ -126,7 +113,6 @@ private:
 };
 
 void screenOfMetersRepaint(benchmark::State& state) {
-    ensureApplication();
     HomeScreenMeters screen;
     const QRegion meters = screen.meterRegion();
     std::int64_t pass = 0;
@@ -139,7 +125,6 @@ void screenOfMetersRepaint(benchmark::State& state) {
 // The same update with the whole screen redrawn around it: the bound for a page that
 // repaints everything, such as the first frame after a bank change.
 void screenOfMetersFullRepaint(benchmark::State& state) {
-    ensureApplication();
     HomeScreenMeters screen;
     std::int64_t pass = 0;
     for (auto _ : state) {
