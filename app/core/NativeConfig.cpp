@@ -3,6 +3,7 @@
 #include "app/core/AtomicFile.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -17,6 +18,7 @@ namespace {
 constexpr std::string_view kAppSection = "app";
 constexpr std::string_view kDebugKey = "DEBUG";
 constexpr std::string_view kLanguageKey = "LANG";
+constexpr std::string_view kDiscoveryKey = "DISCOVERY";
 constexpr std::string_view kDefaultLanguage = "en";
 constexpr std::string_view kBlanks = " \t\r\v\f";
 
@@ -237,6 +239,12 @@ ConfigValue NativeConfig::readLanguage() const {
         std::copy(kDefaultLanguage.begin(), kDefaultLanguage.end(), language.text.begin());
     }
     return language;
+}
+
+std::string NativeConfig::readDiscoveryAdapters() const {
+    std::array<char, kConfigListSize> names{};
+    readAppKey(kDiscoveryKey, names);
+    return names.data();
 }
 
 bool NativeConfig::writeLanguage(std::string_view language) const {

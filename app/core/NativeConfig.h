@@ -4,12 +4,15 @@
 #include <cstddef>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace v32 {
 
 // DEBUG and LANG are read into buffers of this size: at most 11 characters.
 inline constexpr std::size_t kConfigValueSize = 12;
+// Lists of names (DISCOVERY) are read into buffers of this size.
+inline constexpr std::size_t kConfigListSize = 256;
 
 struct ConfigValue {
     std::array<char, kConfigValueSize> text{};
@@ -33,6 +36,9 @@ public:
     ConfigValue readDebug() const;
     // "en" when the key is missing or empty.
     ConfigValue readLanguage() const;
+    // The comma-separated names of the adapters discovery is limited to (DISCOVERY), at most
+    // 255 characters; empty when every adapter is to be probed.
+    std::string readDiscoveryAdapters() const;
 
     // Sets LANG, creating the file, section or key as needed and keeping every other line as
     // it was. False when the value would break the file (a line break or NUL) or the file
