@@ -48,6 +48,10 @@ Ipv4Endpoint StandIn::udpEndpoint() const {
     return udp_ ? udp_->localEndpoint() : Ipv4Endpoint{};
 }
 
+Ipv4Endpoint StandIn::udpBroadcastEndpoint() const {
+    return udp_ ? udp_->broadcastEndpoint() : Ipv4Endpoint{};
+}
+
 Ipv4Endpoint StandIn::tcpEndpoint() const {
     return tcp_ ? tcp_->localEndpoint() : Ipv4Endpoint{};
 }
@@ -64,6 +68,11 @@ bool StandIn::startUdp(std::string& error) {
     const Ipv4Endpoint bindTo{options_.effectiveBindAddress(), options_.udpPort};
     if (!udp_->open(bindTo)) {
         error = failure("cannot open UDP " + bindTo.toString());
+        return false;
+    }
+    if (!udp_->openLoopbackBroadcast()) {
+        error =
+            failure("cannot listen for discovery beside UDP " + udp_->localEndpoint().toString());
         return false;
     }
     loop_.add(*udp_);

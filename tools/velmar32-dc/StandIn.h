@@ -45,6 +45,9 @@ public:
     MediaSimulator* media() { return media_.get(); }
     // Where each transport listens; port 0 when it is not served.
     Ipv4Endpoint udpEndpoint() const;
+    // Where discovery broadcasts reach the UDP transport; port 0 when they need no socket
+    // of their own or UDP is not served.
+    Ipv4Endpoint udpBroadcastEndpoint() const;
     Ipv4Endpoint tcpEndpoint() const;
     // Empty without a serial line.
     std::string serialPath() const;

@@ -1,11 +1,40 @@
 #include "tools/velmar32-dc/UdpServer.h"
 
+#include "app/protocol/MessageCode.h"
+
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <utility>
 
 namespace v32::dc {
+
+namespace {
+
+constexpr std::uint32_t kLastNumber = 0xFFU;
+constexpr std::size_t kCodeOffset = 2;
+
+FileDescriptor boundUdpSocket(const Ipv4Endpoint& bindTo) {
+    FileDescriptor socket(::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    const sockaddr_in address = bindTo.toSocketAddress();
+    if (socket.isValid() &&
+        ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        socket.reset();
+    }
+    return socket;
+}
+
+Ipv4Endpoint boundEndpoint(const FileDescriptor& socket) {
+    sockaddr_in address{};
+    socklen_t size = sizeof address;
+    if (!socket.isValid() ||
+        ::getsockname(socket.get(), reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        return {};
+    }
+    return Ipv4Endpoint::from(address);
+}
+
+} // namespace
 
 // One sender address: frames for it go back as datagrams from the server's socket.
 class UdpServer::Peer final : public FrameSink {
@@ -47,39 +76,49 @@ UdpServer::~UdpServer() {
 }
 
 bool UdpServer::open(const Ipv4Endpoint& bindTo) {
-    socket_.reset(::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    if (!socket_.isValid()) {
-        return false;
-    }
-    const sockaddr_in address = bindTo.toSocketAddress();
-    if (::bind(socket_.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        socket_.reset();
-        return false;
-    }
-    return true;
+    socket_ = boundUdpSocket(bindTo);
+    return socket_.isValid();
 }
 
 Ipv4Endpoint UdpServer::localEndpoint() const {
-    sockaddr_in address{};
-    socklen_t size = sizeof address;
-    if (!socket_.isValid() ||
-        ::getsockname(socket_.get(), reinterpret_cast<sockaddr*>(&address), &size) != 0) {
-        return {};
+    return boundEndpoint(socket_);
+}
+
+bool UdpServer::openLoopbackBroadcast() {
+    const Ipv4Endpoint local = localEndpoint();
+    const Ipv4Endpoint broadcast{local.address | kLastNumber, local.port};
+    if (!local.isLoopback() || broadcast == local) {
+        return true;
     }
-    return Ipv4Endpoint::from(address);
+    broadcastSocket_ = boundUdpSocket(broadcast);
+    return broadcastSocket_.isValid();
+}
+
+Ipv4Endpoint UdpServer::broadcastEndpoint() const {
+    return boundEndpoint(broadcastSocket_);
 }
 
 void UdpServer::addPollFds(std::vector<pollfd>& fds) {
-    if (socket_.isValid()) {
-        fds.push_back({socket_.get(), POLLIN, 0});
+    for (const FileDescriptor* socket : {&socket_, &broadcastSocket_}) {
+        if (socket->isValid()) {
+            fds.push_back({socket->get(), POLLIN, 0});
+        }
     }
 }
 
 void UdpServer::onPolled(std::span<const pollfd> fds) {
-    if (fds.empty() || (fds[0].revents & POLLIN) == 0) {
-        return;
+    for (const pollfd& ready : fds) {
+        if ((ready.revents & POLLIN) == 0) {
+            continue;
+        }
+        // A broadcast is only ever a question of who is there.
+        receiveAll(ready.fd,
+                   ready.fd == socket_.get() ? Accepted::AnyFrame : Accepted::IdentifyOnly);
     }
-    for (int i = 0; i < kMaxDatagramsPerRound && receiveDatagram(); ++i) {
+}
+
+void UdpServer::receiveAll(int socketFd, Accepted accepted) {
+    for (int i = 0; i < kMaxDatagramsPerRound && receiveDatagram(socketFd, accepted); ++i) {
     }
 }
 
@@ -94,10 +133,10 @@ void UdpServer::tick(std::uint32_t nowMs) {
     }
 }
 
-bool UdpServer::receiveDatagram() {
+bool UdpServer::receiveDatagram(int socketFd, Accepted accepted) {
     sockaddr_in from{};
     socklen_t fromSize = sizeof from;
-    const ssize_t received = ::recvfrom(socket_.get(), datagram_.data(), datagram_.size(), 0,
+    const ssize_t received = ::recvfrom(socketFd, datagram_.data(), datagram_.size(), 0,
                                         reinterpret_cast<sockaddr*>(&from), &fromSize);
     if (received < 0) {
         return false;
@@ -112,8 +151,10 @@ bool UdpServer::receiveDatagram() {
     incoming_.clear();
     incoming_.append(std::span(datagram_).first(static_cast<std::size_t>(received)));
     const ClientId client = peer->client();
-    incoming_.cut([this, client](std::span<const std::uint8_t> frame) {
-        switchboard_.receive(client, frame);
+    incoming_.cut([this, client, accepted](std::span<const std::uint8_t> frame) {
+        if (accepted == Accepted::AnyFrame || frame[kCodeOffset] == MSG_IDENTIFY) {
+            switchboard_.receive(client, frame);
+        }
     });
     return true;
 }

@@ -19,6 +19,10 @@ namespace v32::dc {
 // to; a client that has been silent for a while is forgotten (a control surface asks for
 // its heartbeat every second). Senders outside 127.0.0.0/8 are ignored unless remote
 // clients are allowed, and nothing is ever sent to an address that has not written first.
+//
+// Bound to a loopback address, the server can also take the identify requests that
+// discovery broadcasts to the loopback network (127.0.0.255 for 127.0.0.1), which a socket
+// bound to the address itself never receives; it answers them from its own address.
 class UdpServer final : public Pollable {
 public:
     static constexpr std::uint16_t kDefaultPort = 8086;
@@ -38,6 +42,13 @@ public:
     bool open(const Ipv4Endpoint& bindTo);
     Ipv4Endpoint localEndpoint() const;
 
+    // Listens on the broadcast address of the loopback network the server is bound to, at
+    // the same port. Does nothing when it is bound to any other address. False when the
+    // socket cannot be made.
+    bool openLoopbackBroadcast();
+    // Port 0 when not listening there.
+    Ipv4Endpoint broadcastEndpoint() const;
+
     void addPollFds(std::vector<pollfd>& fds) override;
     void onPolled(std::span<const pollfd> fds) override;
     void tick(std::uint32_t nowMs) override;
@@ -45,13 +56,20 @@ public:
 private:
     class Peer;
 
-    bool receiveDatagram();
+    enum class Accepted : std::uint8_t {
+        AnyFrame,
+        IdentifyOnly,
+    };
+
+    void receiveAll(int socketFd, Accepted accepted);
+    bool receiveDatagram(int socketFd, Accepted accepted);
     Peer* peerFor(const Ipv4Endpoint& sender);
 
     Switchboard& switchboard_;
     const Clock& clock_;
     const bool allowRemote_;
     FileDescriptor socket_;
+    FileDescriptor broadcastSocket_;
     std::map<Ipv4Endpoint, std::unique_ptr<Peer>> peers_;
     std::array<std::uint8_t, kMaxDatagramSize> datagram_{};
     IncomingFrames incoming_;

@@ -47,6 +47,10 @@ void printEndpoints(const v32::dc::StandIn& standIn) {
     if (standIn.udpEndpoint().port != 0) {
         std::printf("velmar32-dc: udp %s\n", standIn.udpEndpoint().toString().c_str());
     }
+    if (standIn.udpBroadcastEndpoint().port != 0) {
+        std::printf("velmar32-dc: discovery %s\n",
+                    standIn.udpBroadcastEndpoint().toString().c_str());
+    }
     if (standIn.tcpEndpoint().port != 0) {
         std::printf("velmar32-dc: tcp %s\n", standIn.tcpEndpoint().toString().c_str());
     }
