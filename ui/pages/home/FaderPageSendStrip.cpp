@@ -2,6 +2,7 @@
 
 #include "app/core/Translation.h"
 #include "app/model/StereoSendMode.h"
+#include "ui/pages/home/FaderPageNameText.h"
 #include "ui/toolkit/Button.h"
 #include "ui/toolkit/ChannelStrip.h"
 #include "ui/toolkit/Fader.h"
@@ -9,6 +10,7 @@
 #include "ui/toolkit/FontCache.h"
 #include "ui/toolkit/TextLabel.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -21,8 +23,8 @@ constexpr int kPadding = 2;
 constexpr int kSpacing = 3;
 constexpr int kRadius = 4;
 constexpr int kButtonHeight = 26;
-constexpr int kNamePixelSize = 12;
-constexpr int kButtonPixelSize = 12;
+constexpr int kNamePixelSize = 11;
+constexpr int kButtonPixelSize = 11;
 
 } // namespace
 
@@ -40,12 +42,14 @@ FaderPageSendStrip::FaderPageSendStrip(FontCache& fonts, ImageCache& images, QWi
 
     // The strip's own box gives way to this one, which also holds the send buttons.
     m_strip->setBoxStyle(BoxStyle::plain());
+    m_strip->setPadding(0);
     m_strip->fader()->useSendTable();
     m_strip->setLevelTextShown(true);
     m_strip->nameLabel()->setFont(fonts.fontOfSize(kNamePixelSize));
-    // Long names are cut at the strip's edge instead of widening the row.
+    // Long names are cut to the strip's width instead of widening the row.
     m_strip->nameLabel()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_strip->levelLabel()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_strip->nameLabel()->installEventFilter(this);
     for (Button* button : {m_strip->muteButton(), m_strip->soloButton()}) {
         button->setFont(fonts.fontOfSize(kButtonPixelSize));
         button->setFixedHeight(kButtonHeight);
@@ -73,6 +77,9 @@ FaderPageSendStrip::FaderPageSendStrip(FontCache& fonts, ImageCache& images, QWi
     keepPlace.setRetainSizeWhenHidden(true);
     m_sides->setSizePolicy(keepPlace);
     m_sides->hide();
+    // Before the fader it glows like SOLO, after it green.
+    m_pre->setColour(FlatButtonColour::Orange);
+    m_post->setColour(FlatButtonColour::Green);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -82,8 +89,7 @@ FaderPageSendStrip::FaderPageSendStrip(FontCache& fonts, ImageCache& images, QWi
     column->addWidget(m_sides);
 }
 
-FlatButton* FaderPageSendStrip::makeButton(const char* caption, const QFont& font,
-                                           Action action) {
+FlatButton* FaderPageSendStrip::makeButton(const char* caption, const QFont& font, Action action) {
     auto* button = new FlatButton(this, QString::fromUtf8(translate(caption)));
     button->setFont(font);
     button->setFixedHeight(kButtonHeight);
@@ -111,12 +117,26 @@ void FaderPageSendStrip::report(Action action) {
 }
 
 void FaderPageSendStrip::setName(const QString& name) {
-    m_strip->setName(name);
-    setAccessibleName(name);
+    m_name = name;
+    showName();
 }
 
 QString FaderPageSendStrip::name() const {
-    return m_strip->name();
+    return m_name;
+}
+
+void FaderPageSendStrip::showName() {
+    const QString shown = fittedName(m_name, *m_strip->nameLabel());
+    m_strip->setName(shown);
+    setAccessibleName(shown);
+}
+
+// The name is cut again to the width its label has been given.
+bool FaderPageSendStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_strip->nameLabel() && event->type() == QEvent::Resize) {
+        showName();
+    }
+    return StyledWidget::eventFilter(watched, event);
 }
 
 void FaderPageSendStrip::setMuted(bool muted) {

@@ -55,10 +55,14 @@ public:
 
     QSize sizeHint() const override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     FlatButton* makeButton(const char* caption, const QFont& font, Action action);
     QWidget* makeRow(FlatButton* first, FlatButton* second);
     void report(Action action);
+    void showName();
 
     ChannelStrip* m_strip;
     FlatButton* m_pre;
@@ -66,6 +70,7 @@ private:
     FlatButton* m_left;
     FlatButton* m_right;
     QWidget* m_sides;
+    QString m_name;
     Callback m_callback;
 };
 

@@ -1,0 +1,185 @@
+#include "ui/pages/home/FaderPageMixTile.h"
+
+#include "app/model/BankTable.h"
+#include "app/model/FaderLevel.h"
+#include "app/model/MonitorSend.h"
+#include "app/model/ParamModel.h"
+#include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/FaderPageNameText.h"
+#include "ui/pages/home/FaderPageSelection.h"
+#include "ui/pages/home/FaderPageStep.h"
+#include "ui/pages/home/HomeNavigation.h"
+#include "ui/toolkit/Button.h"
+#include "ui/toolkit/CompactStrip.h"
+#include "ui/toolkit/values/ValueConversion.h"
+
+#include <QEvent>
+#include <QGridLayout>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kFaderLevelKind = 15;
+constexpr int kSpacing = 4;
+
+} // namespace
+
+FaderPageMixTile::FaderPageMixTile(ScreenContext& screens, HomeNavigation& navigation, int topBank,
+                                   int bottomBank, QWidget* parent)
+    : StyledWidget(parent, QSize(), BoxStyle::plain())
+    , m_screens(screens)
+    , m_navigation(navigation) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(kSpacing);
+    for (int column = 0; column < kColumns; ++column) {
+        grid->setColumnStretch(column, 1);
+    }
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 1);
+    addRow(topBank, 0);
+    addRow(bottomBank, 1);
+    select(0);
+}
+
+void FaderPageMixTile::addRow(int bank, int row) {
+    const Bank* entries = BankTable::bank(bank);
+    if (entries == nullptr) {
+        return;
+    }
+    auto* grid = static_cast<QGridLayout*>(layout());
+    int column = 0;
+    for (const Channel channel :
+         entries->channels.first(std::min<std::size_t>(entries->channels.size(), kColumns))) {
+        auto* strip = new CompactStrip(m_screens.fonts, m_screens.images, this);
+        strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        strip->installEventFilter(this);
+        strip->nameButton()->installEventFilter(this);
+        const int index = static_cast<int>(m_cells.size());
+        strip->setCallback([this, index](int action, void*) { onAction(index, action); }, nullptr);
+        grid->addWidget(strip, row, column++);
+        m_cells.push_back({FaderPageChannel(channel), strip, QString()});
+    }
+    rebuild();
+}
+
+CompactStrip* FaderPageMixTile::strip(int index) const {
+    return index >= 0 && index < stripCount() ? m_cells[static_cast<std::size_t>(index)].strip
+                                              : nullptr;
+}
+
+Channel FaderPageMixTile::channelOf(int index) const {
+    return index >= 0 && index < stripCount()
+               ? m_cells[static_cast<std::size_t>(index)].channel.channel
+               : Channel{};
+}
+
+void FaderPageMixTile::parameter(ParamId id, std::uint16_t value) {
+    for (const Cell& cell : m_cells) {
+        if (id == cell.channel.fader) {
+            cell.strip->setFaderLevel(toReal(kFaderLevelKind, value));
+        } else if (id == cell.channel.on) {
+            cell.strip->setMuted(FaderPageChannel::isMuted(value));
+        } else if (id == cell.channel.monitor) {
+            cell.strip->setSoloed(MonitorSend::isLit(value));
+        }
+    }
+}
+
+void FaderPageMixTile::channelName(int slot, const QString& name) {
+    for (Cell& cell : m_cells) {
+        if (cell.channel.slot() == slot) {
+            cell.name = name;
+            showName(cell);
+        }
+    }
+}
+
+void FaderPageMixTile::rebuild() {
+    for (Cell& cell : m_cells) {
+        cell.name = cell.channel.name(m_screens.model);
+        showName(cell);
+    }
+}
+
+void FaderPageMixTile::showName(const Cell& cell) {
+    cell.strip->setName(fittedName(cell.name, *cell.strip->nameButton()));
+}
+
+void FaderPageMixTile::publishShown() const {
+    for (const Cell& cell : m_cells) {
+        m_screens.publish(cell.channel.fader);
+        m_screens.publish(cell.channel.on);
+        m_screens.publish(cell.channel.monitor);
+    }
+}
+
+void FaderPageMixTile::stepSelected(int delta) {
+    if (m_selected < 0 || m_selected >= stripCount() || delta == 0) {
+        return;
+    }
+    const ParamId id = m_cells[static_cast<std::size_t>(m_selected)].channel.fader;
+    const std::uint16_t fader = m_screens.model.value(id);
+    const std::uint16_t level =
+        steppedLevel(kFaderLevelKind, fader & FaderLevel::kLevelMask, delta);
+    const std::uint16_t stepped = FaderLevel::withLevel(fader, level);
+    if (stepped != fader) {
+        m_screens.model.setParameterFromUi(id, stepped, true);
+    }
+}
+
+void FaderPageMixTile::onAction(int index, int action) {
+    select(index);
+    const Cell& cell = m_cells[static_cast<std::size_t>(index)];
+    switch (action) {
+    case CompactStrip::Name:
+        m_navigation.openPage(PageId::EditCont, cell.channel.slot());
+        break;
+    case CompactStrip::Mute:
+        cell.channel.toggleOn(m_screens.model);
+        break;
+    case CompactStrip::Solo:
+        cell.channel.switchMonitorSend(m_screens.model);
+        break;
+    case CompactStrip::FaderMoved:
+        writeFader(cell);
+        break;
+    default:
+        break;
+    }
+}
+
+// Only a level that changes the stored value is written; the strip under the finger is not
+// redrawn from its own write.
+void FaderPageMixTile::writeFader(const Cell& cell) {
+    const std::uint16_t fader = m_screens.model.value(cell.channel.fader);
+    const std::uint16_t level = toRaw(kFaderLevelKind, cell.strip->faderLevel());
+    const std::uint16_t moved = FaderLevel::withLevel(fader, level);
+    if (moved != fader) {
+        m_screens.model.setParameterFromUi(cell.channel.fader, moved, false);
+    }
+}
+
+void FaderPageMixTile::select(int index) {
+    m_selected = index;
+    for (int i = 0; i < stripCount(); ++i) {
+        markSelected(*m_cells[static_cast<std::size_t>(i)].strip, i == index);
+    }
+}
+
+// A touch on a strip's background selects it as well, and a name is cut again to the
+// width its button has been given.
+bool FaderPageMixTile::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < stripCount(); ++i) {
+        const Cell& cell = m_cells[static_cast<std::size_t>(i)];
+        if (event->type() == QEvent::MouseButtonPress && watched == cell.strip) {
+            select(i);
+        } else if (event->type() == QEvent::Resize && watched == cell.strip->nameButton()) {
+            showName(cell);
+        }
+    }
+    return StyledWidget::eventFilter(watched, event);
+}
+
+} // namespace v32

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/pages/home/FaderPageChannel.h"
+#include "ui/toolkit/StyledWidget.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace v32 {
+
+class CompactStrip;
+class HomeNavigation;
+struct ScreenContext;
+
+// One tile of the fader page: two fader banks on two rows of mini strips, the shorter row
+// left open at its end so that the columns of both rows line up. The strips drive their
+// channels' faders, on switches and monitor sends, and the name opens the channel editor.
+// One strip is selected at a time: the one the encoder moves.
+class FaderPageMixTile : public StyledWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kColumns = 14;
+
+    FaderPageMixTile(ScreenContext& screens, HomeNavigation& navigation, int topBank,
+                     int bottomBank, QWidget* parent = nullptr);
+
+    int stripCount() const { return static_cast<int>(m_cells.size()); }
+    CompactStrip* strip(int index) const;
+    Channel channelOf(int index) const;
+    int selectedStrip() const { return m_selected; }
+
+    // Shows a value that changed if one of the strips shows it.
+    void parameter(ParamId id, std::uint16_t value);
+    void channelName(int slot, const QString& name);
+    // Every strip's name from the model again.
+    void rebuild();
+    void publishShown() const;
+    // Moves the selected strip's fader by delta detents.
+    void stepSelected(int delta);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Cell {
+        FaderPageChannel channel;
+        CompactStrip* strip;
+        QString name;
+    };
+
+    void addRow(int bank, int row);
+    void onAction(int index, int action);
+    void writeFader(const Cell& cell);
+    void select(int index);
+    static void showName(const Cell& cell);
+
+    ScreenContext& m_screens;
+    HomeNavigation& m_navigation;
+    std::vector<Cell> m_cells;
+    int m_selected = 0;
+};
+
+} // namespace v32

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/model/SendOnFader.h"
+#include "ui/pages/home/FaderPageChannel.h"
+#include "ui/toolkit/StyledWidget.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace v32 {
+
+class FaderPageSendStrip;
+struct ScreenContext;
+
+// The sends on faders: every channel that can send to the chosen AUX or FX bus on a strip
+// of its own, in two rows, whose fader drives that channel's send to the bus. Beside the
+// level a send is taken before or after the channel's fader, and a stereo input chooses
+// which of its sides feeds an AUX. One strip is selected at a time: the one the encoder
+// moves.
+class FaderPageSendTile : public StyledWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kColumns = 19;
+    static constexpr int kStripCount = 2 * kColumns;
+
+    FaderPageSendTile(ScreenContext& screens, QWidget* parent = nullptr);
+
+    // Puts the bus's senders on the strips, in the order of the mixer's channels.
+    void showBus(SendBus bus);
+    std::optional<SendBus> bus() const { return m_bus; }
+
+    int boundCount() const { return m_boundCount; }
+    FaderPageSendStrip* strip(int index) const;
+    Channel channelOf(int index) const;
+    int selectedStrip() const { return m_selected; }
+
+    void parameter(ParamId id, std::uint16_t value);
+    void channelName(int slot, const QString& name);
+    // Names, sides and the sends shown, from the model again: after a rename or a change of
+    // a stereo input's sides.
+    void rebuild();
+    void publishShown() const;
+    void stepSelected(int delta);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Binding {
+        FaderPageChannel channel;
+        ParamId send = kInvalidParam;
+        ParamId shown = kInvalidParam;
+    };
+
+    void bind(int index, Channel source);
+    void onAction(int index, int action);
+    void writeLevel(int index);
+    void writeTap(const Binding& binding, bool preFader);
+    void switchSide(const Binding& binding, int side);
+    bool hasSides(const Binding& binding) const;
+    void select(int index);
+
+    ScreenContext& m_screens;
+    std::array<FaderPageSendStrip*, kStripCount> m_strips{};
+    std::array<Binding, kStripCount> m_bindings{};
+    std::optional<SendBus> m_bus;
+    int m_boundCount = 0;
+    int m_selected = 0;
+};
+
+} // namespace v32
