@@ -1,0 +1,86 @@
+#include "ui/pages/devicelist/DeviceList.h"
+
+#include "app/link/DeviceSelection.h"
+#include "ui/pages/devicelist/DeviceListScreen.h"
+#include "ui/toolkit/DeferredCall.h"
+
+#include <optional>
+#include <utility>
+
+namespace v32 {
+
+DeviceList::DeviceList(QWidget& host, FontCache& fonts, DeviceSelection& selection,
+                       Discover discover, QObject* parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_fonts(fonts)
+    , m_selection(selection)
+    , m_discover(std::move(discover)) {}
+
+DeviceList::~DeviceList() {
+    delete m_screen;
+}
+
+void DeviceList::open() {
+    m_selection.listOpened();
+    if (m_screen != nullptr) {
+        m_screen->showOnTop();
+        return;
+    }
+    build();
+    // The list is drawn before the discovery blocks the screen.
+    deferCall(kFirstDiscoveryDelayMs, m_screen, [this] { discover(); });
+}
+
+bool DeviceList::isOpen() const {
+    return m_screen != nullptr;
+}
+
+DeviceListScreen* DeviceList::screen() const {
+    return m_screen;
+}
+
+void DeviceList::build() {
+    m_screen = new DeviceListScreen(&m_host, m_fonts);
+    connect(m_screen, &DeviceListScreen::refreshClicked, this, &DeviceList::discover);
+    connect(m_screen, &DeviceListScreen::connectClicked, this, &DeviceList::connectChecked);
+    connect(m_screen, &DeviceListScreen::demoClicked, this, &DeviceList::close);
+    m_screen->showOnTop();
+}
+
+void DeviceList::discover() {
+    if (m_screen == nullptr) {
+        return;
+    }
+    m_screen->clearDevices();
+    const FoundDeviceTable found = m_discover ? m_discover() : FoundDeviceTable();
+    if (m_screen != nullptr) {
+        m_screen->showDevices(found.devices());
+    }
+}
+
+void DeviceList::connectChecked() {
+    if (m_screen == nullptr) {
+        return;
+    }
+    const std::optional<std::uint32_t> address = m_screen->checkedAddress();
+    if (!address) {
+        return;
+    }
+    m_selection.connectTo(*address);
+    close();
+}
+
+// The button that asked for it is still delivering its click: the list goes at once, its
+// widgets once the click is over.
+void DeviceList::close() {
+    if (m_screen == nullptr) {
+        return;
+    }
+    m_screen->hide();
+    m_screen->deleteLater();
+    m_screen = nullptr;
+    m_selection.listClosed();
+}
+
+} // namespace v32
