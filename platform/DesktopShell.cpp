@@ -2,9 +2,15 @@
 
 #include "app/core/Application.h"
 #include "app/core/NativeConfig.h"
+#include "app/core/StartupEnvironment.h"
 #include "app/link/ControlPanel.h"
+#include "app/link/DeviceDiscovery.h"
+#include "app/link/DeviceSelection.h"
+#include "app/link/DiscoveryBroadcasts.h"
 #include "platform/EventPump.h"
 #include "platform/MainWindow.h"
+#include "ui/pages/devicelist/DeviceList.h"
+#include "ui/toolkit/GlobalBar.h"
 #include "ui/toolkit/PinyinDictionary.h"
 #include "ui/toolkit/RootScreen.h"
 #include "ui/toolkit/RootScreenHooks.h"
@@ -14,8 +20,9 @@
 
 namespace v32 {
 
-DesktopShell::DesktopShell(std::filesystem::path configPath)
-    : m_configPath(std::move(configPath)) {}
+DesktopShell::DesktopShell(const StartupEnvironment& environment)
+    : m_configPath(environment.configPath)
+    , m_log(environment.log) {}
 
 DesktopShell::~DesktopShell() {
     detach();
@@ -25,12 +32,27 @@ bool DesktopShell::open(Application& application) {
     m_application = &application;
     // Without the font file every text falls back to the theme's font, which still reads.
     m_fonts.loadNamedFonts();
+    m_screens = std::make_unique<ScreenContext>(
+        ScreenContext{.model = application.model(),
+                      .fonts = m_fonts,
+                      .images = m_images,
+                      .root = nullptr,
+                      .panel = nullptr,
+                      .openDeviceList = [this] { openDeviceList(); }});
     buildWindow(application);
     hookControlPanel(application);
     hookScreens(application);
+    buildDeviceList(application);
     m_window->present();
     m_root->openPage(PageId::Home);
+    openDeviceList();
     return m_window->windowHandle() != nullptr;
+}
+
+void DesktopShell::openDeviceList() {
+    if (m_deviceList != nullptr) {
+        m_deviceList->open();
+    }
 }
 
 void DesktopShell::buildWindow(Application& application) {
@@ -45,6 +67,7 @@ void DesktopShell::buildWindow(Application& application) {
     };
     m_window = std::make_unique<MainWindow>();
     m_root = new RootScreen(setup);
+    m_screens->root = m_root;
     m_window->setScreen(m_root);
 }
 
@@ -54,12 +77,14 @@ void DesktopShell::hookControlPanel(Application& application) {
     application.model().setControlPanelHooks(m_panel.get());
     application.model().setPanelEntryMap(&m_panel->stripMap());
     application.dispatcher().setPanelEvents(m_panel.get());
+    m_screens->panel = m_panel.get();
 }
 
 void DesktopShell::hookScreens(Application& application) {
     m_screenHooks = std::make_unique<RootScreenHooks>(*m_root);
     application.dispatcher().setUiHooks(m_screenHooks.get());
     application.supervisor().setUiHooks(m_screenHooks.get());
+    application.model().setWriteListener(m_screenHooks.get());
 
     MainLoop& loop = application.mainLoop();
     m_pump = std::make_unique<EventPump>(m_window->wheelEncoder(), *m_screenHooks);
@@ -67,14 +92,34 @@ void DesktopShell::hookScreens(Application& application) {
     QObject::connect(m_window.get(), &MainWindow::closed, [&loop] { loop.quit(); });
 }
 
+// The list broadcasts on the adapters the configuration names, or on every real one.
+void DesktopShell::buildDeviceList(Application& application) {
+    const DeviceDiscovery discovery(DiscoverySetup{
+        .adapters = {},
+        .namedAdapters = parseAdapterNames(NativeConfig(m_configPath).readDiscoveryAdapters()),
+        .port = DiscoverySetup::kMixerPort,
+        .product = application.context().constants,
+        .log = m_log,
+    });
+    m_selection = std::make_unique<DeviceSelection>(application.udpTarget(),
+                                                    application.linkState(), application.model());
+    m_deviceList = std::make_unique<DeviceList>(m_root->screenLayer(), m_fonts, *m_selection,
+                                                [discovery] { return discovery.run(); });
+    if (GlobalBar* bar = m_root->globalBar()) {
+        QObject::connect(bar, &GlobalBar::statusIconClicked, m_deviceList.get(), &DeviceList::open);
+    }
+}
+
 // Should the application outlive the shell, nothing of it may reach into the freed screens.
 void DesktopShell::detach() {
     if (m_application == nullptr) {
         return;
     }
+    m_deviceList.reset();
     m_application->mainLoop().setToolkitStep({});
     m_application->supervisor().setUiHooks(nullptr);
     m_application->dispatcher().setUiHooks(nullptr);
+    m_application->model().setWriteListener(nullptr);
     m_application->dispatcher().setPanelEvents(nullptr);
     m_application->model().setPanelEntryMap(nullptr);
     m_application->model().setControlPanelHooks(nullptr);

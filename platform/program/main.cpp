@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
 
     v32::QtStartupHost host;
     v32::Application application(commandLine, environment, &host);
-    v32::DesktopShell shell(environment.configPath);
+    v32::DesktopShell shell(environment);
     application.setWindowSetup([&shell](v32::Application& started) { return shell.open(started); });
     return application.run();
 }
