@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/model/ParamReader.h"
+#include "app/protocol/PairList.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+namespace v32 {
+
+// The writes that copy one bus's settings onto another: every bus parameter, then the
+// destination's membership of the mute groups and DCAs made equal to the source's. MAIN L
+// and MAIN R share one pair of monitor sends, MAIN L owning the first and MAIN R the
+// second, so copying MAIN L onto MAIN R hands MAIN L's send over to MAIN R's own and clears
+// MAIN R's first one quietly, without redrawing the page.
+class BusCopy {
+public:
+    struct Write {
+        ParamPair pair;
+        // Written without redrawing the page.
+        bool quiet = false;
+    };
+
+    static constexpr int kFirstNumber = 72;
+    static constexpr int kLastNumber = 180;
+    static constexpr int kMuteGroups = 6;
+    static constexpr int kDcas = 8;
+    static constexpr std::size_t kMaximumWrites =
+        (kLastNumber - kFirstNumber + 1) + kMuteGroups + kDcas;
+
+    // Bus indexes; a bus copied onto itself, or a bus that does not exist, gives no writes.
+    BusCopy(const ParamReader& values, int source, int destination);
+
+    std::span<const Write> writes() const { return std::span(m_writes).first(m_count); }
+
+private:
+    void copyNumbers(int source, int destination);
+    void copyMembership(int groupKind, int groupIndex, int firstNumber, int sourceSlot,
+                        int destinationSlot);
+    void add(ParamId id, std::uint16_t value, bool quiet = false);
+
+    const ParamReader& m_values;
+    std::array<Write, kMaximumWrites> m_writes{};
+    std::size_t m_count = 0;
+};
+
+} // namespace v32

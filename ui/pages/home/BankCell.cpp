@@ -1,0 +1,277 @@
+#include "ui/pages/home/BankCell.h"
+
+#include "app/core/Translation.h"
+#include "app/model/ChannelColour.h"
+#include "app/model/ChannelSlot.h"
+#include "app/model/MonitorSend.h"
+#include "ui/pages/home/LinkMarker.h"
+#include "ui/toolkit/BriefStrip.h"
+#include "ui/toolkit/EqCompactGraph.h"
+#include "ui/toolkit/MeterLevel.h"
+#include "ui/toolkit/values/ValueConversion.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kPanKind = 2;
+constexpr int kGainKind = 3;
+constexpr int kFaderKind = 15;
+constexpr int kBusEqBands = 7;
+constexpr int kSpacing = 2;
+constexpr int kThemeBorderWidth = 1;
+
+// Input numbers.
+constexpr int kPhantom = 1;
+constexpr int kGateOn = 2;
+constexpr int kGain = 8;
+constexpr int kInputOn = 10;
+constexpr int kPan = 11;
+constexpr int kInputFader = 12;
+constexpr int kInputSolo = 31;
+constexpr int kInputCompressorOn = 39;
+constexpr int kInputFilters = 48;
+constexpr int kInputBands = 52;
+// Effect-return numbers.
+constexpr int kEffectFader = 181;
+constexpr int kEffectOn = 182;
+constexpr int kEffectSolo = 201;
+constexpr int kEffectFilters = 205;
+constexpr int kEffectBands = 209;
+// Bus numbers.
+constexpr int kBusFader = 72;
+constexpr int kBusOn = 74;
+constexpr int kBusCompressorOn = 78;
+constexpr int kBusSolo = 84;
+constexpr int kBusCrossedSolo = 85;
+constexpr int kBusFilters = 89;
+constexpr int kBusBands = 93;
+
+constexpr int kNumbersPerBand = 4;
+constexpr double kLowestFaderLevel = -120.0;
+
+double faderDecibels(std::uint16_t raw) {
+    return toReal(kFaderKind, raw);
+}
+
+} // namespace
+
+BankCell::BankCell(FontCache& fonts, ImageCache& images, QWidget* parent)
+    : StyledWidget(parent, QSize(), BoxStyle::plain())
+    , m_strip(new BriefStrip(fonts, images, this))
+    , m_header(new QWidget(this))
+    , m_colourBar(new StyledWidget(m_header, QSize(), BoxStyle::plain()))
+    , m_marker(new LinkMarker(m_header)) {
+    setAccessibleRole(QAccessible::Grouping);
+    m_colourBar->setFixedHeight(kColourBarHeight);
+    m_colourBar->setRadius(kColourBarHeight / 2);
+    m_colourBar->setAccessibleRole(QAccessible::Indicator);
+    m_marker->hide();
+    // Shown once it has a channel.
+    hide();
+
+    // As high as the marker whether it is shown or not, so that every strip of a row
+    // starts at the same height.
+    m_header->setFixedHeight(LinkMarker::kSize.height());
+    auto* header = new QHBoxLayout(m_header);
+    header->setContentsMargins(0, 0, 0, 0);
+    header->setSpacing(kSpacing);
+    header->addWidget(m_colourBar, 1, Qt::AlignVCenter);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(kSpacing);
+    column->addWidget(m_header);
+    column->addWidget(m_strip, 1);
+    setColour(ChannelColour::kNoColour);
+}
+
+void BankCell::setChannel(Channel channel) {
+    if (channel == m_channel) {
+        return;
+    }
+    m_channel = channel;
+    m_linkedBus = false;
+    setVisible(channel.kind != KindNone);
+    clearStrip();
+    const bool input = channel.kind == KindInput;
+    const bool bus = channel.kind == KindBus;
+    m_strip->setInputControlsShown(input);
+    m_strip->setCompressorCaption(QString::fromUtf8(translate(bus ? "COMP" : "C")));
+    m_strip->setEqBandCount(bus ? kBusEqBands : BriefStrip::kDefaultEqBands);
+    placeMarker();
+}
+
+int BankCell::slot() const {
+    return ChannelSlot::of(m_channel);
+}
+
+void BankCell::setName(const QString& name) {
+    m_strip->setName(name);
+    setAccessibleName(name);
+}
+
+void BankCell::setColour(std::uint16_t colour) {
+    m_colour = colour;
+    m_colourBar->setBackground(colour);
+    m_colourBar->setAccessibleName(QStringLiteral("#%1").arg(colour, 4, 16, QLatin1Char('0')));
+}
+
+void BankCell::setLinked(bool linked) {
+    m_marker->setVisible(linked);
+}
+
+bool BankCell::isLinked() const {
+    return !m_marker->isHidden();
+}
+
+void BankCell::setSelected(bool selected) {
+    m_selected = selected;
+    m_strip->setChecked(selected);
+    const BoxStyle theme = BoxStyle::theme();
+    if (selected) {
+        m_strip->setBorder(2, kSelectedBorder);
+    } else {
+        m_strip->setBorder(kThemeBorderWidth, theme.border, theme.borderOpacity);
+    }
+}
+
+// Nothing of the channel shown before may stay behind; what the new channel has is
+// published to the page when it opens.
+void BankCell::clearStrip() {
+    m_strip->setPhantom(false);
+    m_strip->setGateOn(false);
+    m_strip->setCompressorOn(false);
+    m_strip->setMuted(false);
+    m_strip->setSoloed(false);
+    m_strip->setGain(0);
+    m_strip->setPan(0);
+    m_strip->setFaderLevel(kLowestFaderLevel);
+    m_strip->setMeterLevels(kMeterSilence, kMeterSilence);
+    setColour(ChannelColour::kNoColour);
+    setLinked(false);
+}
+
+// The marker goes to the side where the partner stands.
+void BankCell::placeMarker() {
+    auto* header = static_cast<QHBoxLayout*>(m_header->layout());
+    header->removeWidget(m_marker);
+    const bool leftHalf = m_channel.index % 2 == 0;
+    header->insertWidget(leftHalf ? 1 : 0, m_marker, 0, Qt::AlignVCenter);
+}
+
+bool BankCell::showParameter(int number, std::uint16_t value) {
+    switch (m_channel.kind) {
+    case KindInput:
+        return showInputParameter(number, value);
+    case KindEffect:
+        return showEffectParameter(number, value);
+    case KindBus:
+        return showBusParameter(number, value);
+    default:
+        return false;
+    }
+}
+
+bool BankCell::showInputParameter(int number, std::uint16_t value) {
+    switch (number) {
+    case kPhantom:
+        m_strip->setPhantom(value != 0);
+        return true;
+    case kGateOn:
+        m_strip->setGateOn(value != 0);
+        return true;
+    case kGain:
+        m_strip->setGain(toReal(kGainKind, value));
+        return true;
+    case kInputOn:
+        m_strip->setMuted(value == 0);
+        return true;
+    case kPan:
+        m_strip->setPan(static_cast<int>(std::lround(toReal(kPanKind, value))));
+        return true;
+    case kInputFader:
+        m_strip->setFaderLevel(faderDecibels(value));
+        return true;
+    case kInputSolo:
+        m_strip->setSoloed(MonitorSend::isLit(value));
+        return true;
+    case kInputCompressorOn:
+        m_strip->setCompressorOn(value != 0);
+        return true;
+    default:
+        return showEqParameter(number, value, kInputFilters, kInputBands,
+                               BriefStrip::kDefaultEqBands);
+    }
+}
+
+bool BankCell::showEffectParameter(int number, std::uint16_t value) {
+    switch (number) {
+    case kEffectFader:
+        m_strip->setFaderLevel(faderDecibels(value));
+        return true;
+    case kEffectOn:
+        m_strip->setMuted(value == 0);
+        return true;
+    case kEffectSolo:
+        m_strip->setSoloed(MonitorSend::isLit(value));
+        return true;
+    default:
+        return showEqParameter(number, value, kEffectFilters, kEffectBands,
+                               BriefStrip::kDefaultEqBands);
+    }
+}
+
+bool BankCell::showBusParameter(int number, std::uint16_t value) {
+    switch (number) {
+    case kBusFader:
+        m_strip->setFaderLevel(faderDecibels(value));
+        return true;
+    case kBusOn:
+        m_strip->setMuted(value == 0);
+        return true;
+    case kBusCompressorOn:
+        m_strip->setCompressorOn(value != 0);
+        return true;
+    case kBusSolo:
+    case kBusCrossedSolo:
+        if ((number == kBusCrossedSolo) != m_linkedBus) {
+            return false;
+        }
+        m_strip->setSoloed(MonitorSend::isLit(value));
+        return true;
+    default:
+        return showEqParameter(number, value, kBusFilters, kBusBands, kBusEqBands);
+    }
+}
+
+// The filters take four numbers (high-pass code and frequency, low-pass code and
+// frequency), then each band four (one without a picture, frequency, gain, Q).
+bool BankCell::showEqParameter(int number, std::uint16_t value, int filters, int firstBand,
+                               int bands) {
+    EqCompactGraph& eq = *m_strip->eqGraph();
+    static constexpr EqCurve::Param kFilterParams[] = {
+        EqCurve::Param::HighPassCode, EqCurve::Param::HighPassFrequency,
+        EqCurve::Param::LowPassCode, EqCurve::Param::LowPassFrequency};
+    static constexpr EqCurve::Param kBandParams[] = {
+        EqCurve::Param::BandFrequency, EqCurve::Param::BandGain, EqCurve::Param::BandQ};
+    if (number >= filters && number < filters + kNumbersPerBand) {
+        eq.setParam(kFilterParams[number - filters], 0, value);
+        return true;
+    }
+    const int offset = number - firstBand;
+    if (offset < 0 || offset >= bands * kNumbersPerBand) {
+        return false;
+    }
+    const int part = offset % kNumbersPerBand;
+    if (part == 0) {
+        return false;
+    }
+    eq.setParam(kBandParams[part - 1], offset / kNumbersPerBand, value);
+    return true;
+}
+
+} // namespace v32

@@ -1,0 +1,410 @@
+#include "ui/pages/home/BankOverviewPage.h"
+
+#include "app/model/BankTable.h"
+#include "app/model/ChannelColour.h"
+#include "app/model/ChannelSlot.h"
+#include "app/model/LinkedWrites.h"
+#include "app/model/ParamModel.h"
+#include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/BankCell.h"
+#include "ui/pages/home/BankGrid.h"
+#include "ui/pages/home/ChannelRename.h"
+#include "ui/pages/home/DcaPanel.h"
+#include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/home/LongPress.h"
+#include "ui/pages/home/MainSection.h"
+#include "ui/pages/home/MeterBridge.h"
+#include "ui/pages/home/MeterReading.h"
+#include "ui/pages/home/PanelFollow.h"
+#include "ui/pages/home/PhantomConfirmation.h"
+#include "ui/pages/home/RoutePanel.h"
+#include "ui/pages/home/StripWrites.h"
+#include "ui/toolkit/BriefStrip.h"
+#include "ui/toolkit/Button.h"
+#include "ui/toolkit/PanSlider.h"
+#include "ui/toolkit/RootScreen.h"
+#include "ui/toolkit/values/ValueConversion.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kRouteWidth = 132;
+constexpr int kMainWidth = 136;
+constexpr int kSpacing = 4;
+constexpr int kPanKind = 2;
+constexpr int kSendLevelKind = 16;
+constexpr int kPhantomNumber = 1;
+constexpr int kPanNumber = 11;
+constexpr int kFirstSendNumber = 13;
+constexpr int kLastAuxSendNumber = 26;
+constexpr int kMainRightSendNumber = 30;
+constexpr int kLastSendNumber = 36;
+constexpr int kBusMonitorLeft = 84;
+constexpr int kBusMonitorRight = 85;
+constexpr int kEffectFirstSend = 183;
+constexpr int kEffectLastSend = 202;
+constexpr int kMonoInputs = 28;
+constexpr int kAuxBuses = 14;
+constexpr ParamId kFirstSendMode = 5110;
+constexpr ParamId kLastSendMode = 5115;
+constexpr ParamId kLastColour = 5195;
+
+// A fixed stereo input's right half has no cell of its own; its left half stands for it.
+int cellSlotOf(int slot) {
+    const Channel channel = ChannelSlot::channelOf(slot);
+    if (channel.kind == KindInput && isStereoRightInput(channel.index)) {
+        return slot - 1;
+    }
+    return slot;
+}
+
+} // namespace
+
+BankOverviewPage::BankOverviewPage(QWidget* parent, ScreenContext& screens,
+                                   HomeNavigation& navigation)
+    : Page(parent)
+    , m_screens(screens)
+    , m_navigation(navigation)
+    , m_grid(new BankGrid(screens.fonts, screens.images, this))
+    , m_dca(new DcaPanel(screens, navigation, this))
+    , m_route(new RoutePanel(screens, this))
+    , m_main(new MainSection(screens, navigation, this))
+    , m_bridge(new MeterBridge(screens, this)) {
+    setAccessibleName(QStringLiteral("brief_channel"));
+    QWidget* overlayParent = screens.root != nullptr ? &screens.root->screenLayer() : this;
+    m_phantom = new PhantomConfirmation(overlayParent, screens.fonts);
+
+    m_grid->setActionHandler([this](int cell, int action) { onCellAction(cell, action); });
+    m_grid->setTouchHandler([this](int cell) { onCellTouched(cell); });
+    for (int index = 0; index < BankLayout::kCellCount; ++index) {
+        Button* name = m_grid->cell(index).strip().nameButton();
+        new LongPress(name, [this, index, name] {
+            const int slot = m_grid->cell(index).slot();
+            if (slot >= 0) {
+                ChannelRename::ask(m_screens, *name, slot, [this, slot] { channelName(slot, {}); });
+            }
+        });
+    }
+    m_dca->hide();
+    m_bridge->setCompact(screens.root != nullptr && screens.root->globalBar() != nullptr);
+    m_route->setFixedWidth(kRouteWidth);
+    // The route matrix leaves its place empty for the channels without sends, so that the
+    // strips keep their width from bank to bank.
+    QSizePolicy routePolicy = m_route->sizePolicy();
+    routePolicy.setRetainSizeWhenHidden(true);
+    m_route->setSizePolicy(routePolicy);
+    m_main->setFixedWidth(kMainWidth);
+    m_routeNames.setSingleShot(true);
+    m_routeNames.setInterval(kRouteNamesDelayMs);
+    connect(&m_routeNames, &QTimer::timeout, m_route, &RoutePanel::nameCells);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(kSpacing);
+    top->addWidget(m_grid, 1);
+    top->addWidget(m_dca, 1);
+    top->addWidget(m_route);
+    top->addWidget(m_main);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(kSpacing);
+    column->addLayout(top, 1);
+    column->addWidget(m_bridge);
+}
+
+BankOverviewPage::~BankOverviewPage() {
+    delete m_phantom.data();
+}
+
+PhantomConfirmation& BankOverviewPage::phantomConfirmation() const {
+    return *m_phantom;
+}
+
+void BankOverviewPage::enter() {
+    m_cellMeters = std::make_unique<QTimer>();
+    m_cellMeters->setInterval(kMeterPeriodMs);
+    connect(m_cellMeters.get(), &QTimer::timeout, this, &BankOverviewPage::refreshCellMeters);
+    m_cellMeters->start();
+    panel_follow::showPage(m_screens, PanelPage::BankOverview);
+}
+
+void BankOverviewPage::leave() {
+    m_cellMeters.reset();
+    m_phantom->dismiss();
+}
+
+void BankOverviewPage::open(std::int32_t argument) {
+    const int slot = argument >= 0 ? cellSlotOf(argument) : -1;
+    int bank = slot >= 0 ? BankTable::bankOfSlot(slot) : -1;
+    if (bank < 0) {
+        bank = m_navigation.currentBank();
+    }
+    m_navigation.setCurrentBank(bank);
+    if (bank != m_bank) {
+        showBank(bank);
+        panel_follow::showBank(m_screens, bank);
+    }
+    nameAll();
+    int cell = slot >= 0 ? m_grid->cellIndexOfSlot(slot) : -1;
+    if (cell < 0) {
+        cell = m_navigation.rememberedCell(bank);
+    }
+    if (m_grid->layout().channelAt(cell).kind == KindNone) {
+        cell = 0;
+    }
+    selectCell(cell);
+    publishAll();
+}
+
+void BankOverviewPage::command(int code, int /*argument*/) {
+    if (code == kReselectCommand) {
+        selectCell(m_selectedCell);
+    }
+}
+
+void BankOverviewPage::showBank(int bank) {
+    m_bank = bank;
+    m_grid->layOut(bank);
+    const bool dcaBank = bank == kDcaBank;
+    m_grid->setVisible(!dcaBank);
+    m_dca->setVisible(dcaBank);
+    showLinks();
+}
+
+void BankOverviewPage::nameAll() {
+    for (int index = 0; index < BankLayout::kCellCount; ++index) {
+        showName(m_grid->cell(index).slot());
+    }
+    for (int dca = 0; dca < DcaPanel::kDcaCount; ++dca) {
+        m_dca->showName(ChannelSlot::of(KindDca, dca));
+    }
+    m_route->nameCells();
+}
+
+void BankOverviewPage::showName(int slot) {
+    const int cell = m_grid->cellIndexOfSlot(slot);
+    if (cell >= 0) {
+        m_grid->cell(cell).setName(ChannelRename::shownName(m_screens, slot));
+    }
+    m_dca->showName(slot);
+}
+
+bool BankOverviewPage::isLinked(Channel channel) const {
+    if (channel.kind == KindInput && channel.index < kMonoInputs) {
+        return (m_screens.model.value(LinkedWrites::kInputLinks) >> (channel.index / 2) & 1U) != 0;
+    }
+    if (channel.kind == KindBus && channel.index < kAuxBuses) {
+        return (m_screens.model.value(LinkedWrites::kBusLinks) >> (channel.index / 2) & 1U) != 0;
+    }
+    return false;
+}
+
+void BankOverviewPage::showLinks() {
+    for (int index = 0; index < BankLayout::kCellCount; ++index) {
+        BankCell& cell = m_grid->cell(index);
+        const bool linked = isLinked(cell.channel());
+        cell.setLinked(linked);
+        cell.setLinkedBus(linked && cell.channel().kind == KindBus);
+    }
+}
+
+void BankOverviewPage::onCellTouched(int cell) {
+    if (cell != m_selectedCell) {
+        selectCell(cell);
+    }
+}
+
+// A linked pair is selected as one: both cells light, and the route matrix shows the pair
+// under the left half's channel.
+void BankOverviewPage::selectCell(int cell) {
+    const Channel channel = m_grid->layout().channelAt(cell);
+    if (channel.kind == KindNone) {
+        return;
+    }
+    const bool linked = isLinked(channel);
+    const Channel left{channel.kind, linked ? channel.index & ~1 : channel.index};
+    const BankCell* partner = linked ? m_grid->cellOf({channel.kind, channel.index ^ 1}) : nullptr;
+    for (int index = 0; index < BankLayout::kCellCount; ++index) {
+        BankCell& candidate = m_grid->cell(index);
+        candidate.setSelected(index == cell || &candidate == partner);
+    }
+    m_selectedCell = cell;
+    m_selected = left;
+    m_navigation.rememberCell(m_bank, cell);
+    m_route->setVisible(m_bank != kDcaBank && left.kind != KindBus);
+    m_route->showChannel(left, selectionTitle(left, linked));
+    publishSelectedSends();
+    m_screens.refreshPanelLights();
+}
+
+QString BankOverviewPage::selectionTitle(Channel channel, bool linked) const {
+    const int slot = ChannelSlot::of(channel);
+    const QString name = ChannelRename::shownName(m_screens, slot);
+    if (!linked) {
+        return name;
+    }
+    return name + QLatin1Char('/') + ChannelRename::shownName(m_screens, slot + 1);
+}
+
+void BankOverviewPage::onCellAction(int cellIndex, int action) {
+    const BankCell& cell = m_grid->cell(cellIndex);
+    const Channel channel = cell.channel();
+    switch (action) {
+    case BriefStrip::Name:
+        m_navigation.openPage(PageId::EditCont, cell.slot());
+        break;
+    case BriefStrip::Mute:
+        strip_writes::toggleOn(m_screens.model, channel);
+        break;
+    case BriefStrip::Solo:
+        strip_writes::switchMonitorSend(m_screens.model, channel);
+        break;
+    case BriefStrip::Phantom:
+        switchPhantom(cell);
+        break;
+    case BriefStrip::FaderMoved:
+        strip_writes::writeFader(m_screens.model, channel, cell.strip().faderLevel());
+        break;
+    case BriefStrip::PanMoved:
+        writePan(cell);
+        break;
+    default:
+        break;
+    }
+}
+
+// Switching phantom power off is harmless; switching it on can hurt equipment that is not
+// made for it, so it is asked first. The button shows the parameter, not the question.
+void BankOverviewPage::switchPhantom(const BankCell& cell) {
+    const Channel channel = cell.channel();
+    if (channel.kind != KindInput) {
+        return;
+    }
+    const ParamId id = paramId(KindInput, channel.index, kPhantomNumber);
+    if (m_screens.model.value(id) != 0) {
+        m_screens.model.setParameterFromUi(id, 0, true);
+        return;
+    }
+    cell.strip().setPhantom(false);
+    m_phantom->ask([this, id] { m_screens.model.setParameterFromUi(id, 1, true); });
+}
+
+void BankOverviewPage::writePan(const BankCell& cell) {
+    const Channel channel = cell.channel();
+    m_screens.model.setParameterFromUi(paramId(KindInput, channel.index, kPanNumber),
+                                       toRaw(kPanKind, cell.strip().panSlider()->value()), false);
+}
+
+void BankOverviewPage::parameter(ParamId id, std::uint16_t value, bool /*fromNotify*/) {
+    if (id == LinkedWrites::kInputLinks || id == LinkedWrites::kBusLinks) {
+        m_main->showParameter(id, value);
+        showLinks();
+        selectCell(m_selectedCell);
+        return;
+    }
+    if (id >= kFirstSendMode && id <= kLastSendMode) {
+        publishSelectedSends();
+        return;
+    }
+    if (const int slot = ChannelColour::slotOf(id); slot >= 0) {
+        const int cell = m_grid->cellIndexOfSlot(slot);
+        if (cell >= 0) {
+            m_grid->cell(cell).setColour(ChannelColour::colourOf(value));
+        }
+        return;
+    }
+    if (m_main->showParameter(id, value)) {
+        return;
+    }
+    const ParamDescriptor descriptor = descriptorOf(id);
+    if (descriptor.kind == KindDca) {
+        m_dca->showParameter(descriptor.index, descriptor.number, value);
+        return;
+    }
+    if (BankCell* cell = m_grid->cellOf({descriptor.kind, descriptor.index})) {
+        cell->showParameter(descriptor.number, value);
+    }
+    if (descriptor.valueKind == kSendLevelKind) {
+        m_route->showParameter(id, value);
+    }
+}
+
+void BankOverviewPage::channelName(int slot, std::string_view /*name*/) {
+    showName(slot);
+    const int selectedSlot = ChannelSlot::of(m_selected);
+    const bool linked = isLinked(m_selected);
+    if (slot == selectedSlot || (linked && slot == selectedSlot + 1)) {
+        m_route->showChannel(m_selected, selectionTitle(m_selected, linked));
+    }
+    m_routeNames.start();
+}
+
+void BankOverviewPage::publishAll() const {
+    for (int index = 0; index < BankLayout::kCellCount; ++index) {
+        publishChannel(m_grid->cell(index).channel());
+    }
+    m_dca->publish();
+    m_main->publish();
+    m_screens.publish(LinkedWrites::kInputLinks);
+    m_screens.publish(LinkedWrites::kBusLinks);
+    m_screens.publishRange(ChannelColour::kFirstParam, kLastColour);
+}
+
+void BankOverviewPage::publishChannel(Channel channel) const {
+    if (channel.kind != KindInput && channel.kind != KindEffect && channel.kind != KindBus) {
+        return;
+    }
+    const ChannelLayout numbers = channelLayoutOf(channel.kind);
+    for (int number = numbers.firstNumber; number <= numbers.lastNumber; ++number) {
+        m_screens.publish(paramId(channel.kind, channel.index, number));
+    }
+    if (channel.kind == KindInput && isStereoLeftInput(channel.index)) {
+        m_screens.publish(paramId(KindInput, channel.index + 1, kMainRightSendNumber));
+    }
+}
+
+void BankOverviewPage::publishSelectedSends() const {
+    const auto publishNumbers = [this](Channel channel, int first, int last) {
+        for (int number = first; number <= last; ++number) {
+            m_screens.publish(paramId(channel.kind, channel.index, number));
+        }
+    };
+    switch (m_selected.kind) {
+    case KindInput:
+        publishNumbers(m_selected, kFirstSendNumber, kLastSendNumber);
+        if (isStereoLeftInput(m_selected.index)) {
+            const Channel right{KindInput, m_selected.index + 1};
+            publishNumbers(right, kFirstSendNumber, kLastAuxSendNumber);
+            publishNumbers(right, kMainRightSendNumber, kMainRightSendNumber);
+        }
+        break;
+    case KindBus:
+        publishNumbers(m_selected, kBusMonitorLeft, kBusMonitorRight);
+        break;
+    case KindEffect:
+        publishNumbers(m_selected, kEffectFirstSend, kEffectLastSend);
+        break;
+    default:
+        break;
+    }
+}
+
+// Meters are read from what the mixer last reported; while the link is down they hold.
+void BankOverviewPage::refreshCellMeters() {
+    if (!m_screens.isOnline()) {
+        return;
+    }
+    for (int index = 0; index < BankLayout::kCellCount; ++index) {
+        BankCell& cell = m_grid->cell(index);
+        const Channel channel = cell.channel();
+        if (channel.kind == KindInput || channel.kind == KindEffect || channel.kind == KindBus) {
+            const meters::MeterPair levels = meters::channelMeters(m_screens.model, channel);
+            cell.strip().setMeterLevels(levels.left, levels.right);
+        }
+    }
+}
+
+} // namespace v32

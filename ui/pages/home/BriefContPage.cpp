@@ -1,0 +1,163 @@
+#include "ui/pages/home/BriefContPage.h"
+
+#include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/home/HomeTabBar.h"
+#include "ui/pages/home/PanelFollow.h"
+#include "ui/toolkit/GlobalBar.h"
+#include "ui/toolkit/PageContainer.h"
+#include "ui/toolkit/PageHost.h"
+#include "ui/toolkit/RootScreen.h"
+
+#include <QVBoxLayout>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kSpacing = 4;
+// The system menu opens on its first tab; the other pages take "nothing in particular".
+constexpr std::int32_t kFirstSettingsTab = 0;
+constexpr std::int32_t kNothingChosen = -1;
+
+} // namespace
+
+BriefContPage::BriefContPage(QWidget* parent, PageRegistry& registry, ScreenContext& screens,
+                             HomeNavigation& navigation)
+    : Page(parent)
+    , m_screens(screens)
+    , m_navigation(navigation)
+    , m_tabs(new HomeTabBar(screens.fonts, screens.images, this)) {
+    setAccessibleName(QStringLiteral("brief_cont"));
+    auto* host = new PageHost(this);
+    m_container = new PageContainer(
+        registry, {PageId::BriefChannel, PageId::BriefFader, PageId::Player, PageId::Setting},
+        host);
+    host->setContainers({m_container});
+    auto* hostLayout = new QVBoxLayout(host);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    hostLayout->addWidget(m_container);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(kSpacing);
+    column->addWidget(m_tabs);
+    column->addWidget(host, 1);
+
+    m_tabs->setTabHandler([this](int tab) { onTab(tab); });
+    m_tabs->setStatusHandler([this] {
+        if (m_screens.openDeviceList) {
+            m_screens.openDeviceList();
+        }
+    });
+    m_tabs->setOnline(screens.isOnline());
+    m_tabs->setCompact(screens.root != nullptr && screens.root->globalBar() != nullptr);
+    if (screens.root != nullptr) {
+        connect(screens.root, &RootScreen::onlineStateChanged, m_tabs, &HomeTabBar::setOnline);
+    }
+}
+
+void BriefContPage::enter() {
+    if (m_container->currentPage() == nullptr) {
+        showPage(PageId::BriefChannel, kNothingChosen);
+    }
+}
+
+void BriefContPage::open(std::int32_t argument) {
+    if (argument >= HomeTabBar::Fader && argument <= HomeTabBar::System) {
+        m_tabs->highlight(argument);
+    } else {
+        m_tabs->highlight(m_navigation.currentBank());
+    }
+}
+
+void BriefContPage::onTab(int tab) {
+    switch (tab) {
+    case HomeTabBar::Fader:
+        showPage(PageId::BriefFader, kNothingChosen);
+        break;
+    case HomeTabBar::Media:
+        showPage(PageId::Player, kNothingChosen);
+        break;
+    case HomeTabBar::System:
+        showPage(PageId::Setting, kFirstSettingsTab);
+        break;
+    default:
+        m_navigation.setCurrentBank(tab);
+        showPage(PageId::BriefChannel, kNothingChosen);
+        break;
+    }
+}
+
+void BriefContPage::showPage(PageId id, std::int32_t argument) {
+    m_container->open(id, argument);
+    // A page that cannot be shown yet leaves the tab of the page still shown lit.
+    lightTabOfShownPage();
+    switch (m_container->currentPageId().value_or(PageId::BriefChannel)) {
+    case PageId::BriefFader:
+        panel_follow::showPage(m_screens, PanelPage::FaderPage);
+        break;
+    case PageId::Player:
+        panel_follow::showPage(m_screens, PanelPage::Other);
+        break;
+    case PageId::Setting:
+        panel_follow::showPage(m_screens, PanelPage::Settings);
+        break;
+    default:
+        break;
+    }
+}
+
+// The global bar, where there is one, follows the tab bar.
+void BriefContPage::lightTabOfShownPage() {
+    const int tab = HomeTabBar::tabOfPage(
+        m_container->currentPageId().value_or(PageId::BriefChannel), m_navigation.currentBank());
+    m_tabs->highlight(tab);
+    GlobalBar* bar = m_screens.root != nullptr ? m_screens.root->globalBar() : nullptr;
+    if (bar == nullptr) {
+        return;
+    }
+    if (tab < GlobalBar::kBankCount) {
+        bar->selectTab(static_cast<GlobalBarTab>(tab));
+    } else if (tab == HomeTabBar::Media) {
+        bar->selectTab(GlobalBarTab::Media);
+    } else if (tab == HomeTabBar::System) {
+        bar->selectTab(GlobalBarTab::System);
+    }
+}
+
+Page* BriefContPage::shown() const {
+    return m_container->currentPage();
+}
+
+void BriefContPage::command(int code, int argument) {
+    if (Page* page = shown()) {
+        page->command(code, argument);
+    }
+}
+
+void BriefContPage::encoder(int encoder, int step) {
+    if (Page* page = shown()) {
+        page->encoder(encoder, step);
+    }
+}
+
+void BriefContPage::parameter(ParamId id, std::uint16_t value, bool fromNotify) {
+    if (Page* page = shown()) {
+        page->parameter(id, value, fromNotify);
+    }
+}
+
+void BriefContPage::channelName(int slot, std::string_view name) {
+    if (Page* page = shown()) {
+        page->channelName(slot, name);
+    }
+}
+
+void BriefContPage::sceneName(int scene, std::string_view name) {
+    if (Page* page = shown()) {
+        page->sceneName(scene, name);
+    }
+}
+
+} // namespace v32

@@ -1,0 +1,117 @@
+#include "ui/pages/home/DcaPanel.h"
+
+#include "app/core/Translation.h"
+#include "app/model/ChannelSlot.h"
+#include "app/model/ParamModel.h"
+#include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/ChannelRename.h"
+#include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/home/LongPress.h"
+#include "ui/pages/home/StripWrites.h"
+#include "ui/toolkit/Button.h"
+#include "ui/toolkit/ChannelStrip.h"
+#include "ui/toolkit/Fader.h"
+#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/values/ValueConversion.h"
+
+#include <QHBoxLayout>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kOnNumber = 235;
+constexpr int kFaderNumber = 236;
+constexpr int kFirstNumber = 235;
+constexpr int kLastNumber = 243;
+constexpr int kFaderKind = 15;
+
+} // namespace
+
+DcaPanel::DcaPanel(ScreenContext& screens, HomeNavigation& navigation, QWidget* parent)
+    : StyledWidget(parent, QSize(), BoxStyle::plain())
+    , m_screens(screens)
+    , m_navigation(navigation) {
+    setAccessibleRole(QAccessible::Grouping);
+    setAccessibleName(QString::fromUtf8(translate("DCA1-8")));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(kSpacing);
+    for (int index = 0; index < kDcaCount; ++index) {
+        auto* strip = new ChannelStrip(screens.fonts, screens.images, this);
+        m_strips[static_cast<std::size_t>(index)] = strip;
+        strip->enterButton()->setText(QString::fromUtf8(translate("EDIT")));
+        strip->setEnterShown(true);
+        strip->setOffShown(true);
+        strip->setLevelTextShown(true);
+        strip->muteButton()->hide();
+        strip->soloButton()->hide();
+        strip->setCallback([this, index](int action, void*) { onAction(index, action); }, nullptr);
+        TextLabel* name = strip->nameLabel();
+        name->setClickable(true);
+        new LongPress(name, [this, index, name] {
+            ChannelRename::ask(m_screens, *name, ChannelSlot::of(KindDca, index),
+                               [this, index] { showName(ChannelSlot::of(KindDca, index)); });
+        });
+        row->addWidget(strip, 1);
+        showName(ChannelSlot::of(KindDca, index));
+    }
+}
+
+bool DcaPanel::showParameter(int index, int number, std::uint16_t value) {
+    if (index < 0 || index >= kDcaCount) {
+        return false;
+    }
+    ChannelStrip& target = strip(index);
+    switch (number) {
+    case kOnNumber: {
+        const bool on = value != 0;
+        target.offButton()->setChecked(on);
+        target.offButton()->setText(QString::fromUtf8(translate(on ? "ON" : "OFF")));
+        return true;
+    }
+    case kFaderNumber:
+        target.setFaderLevel(toReal(kFaderKind, value));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DcaPanel::showName(int slot) {
+    const Channel dca = ChannelSlot::channelOf(slot);
+    if (dca.kind == KindDca) {
+        strip(dca.index).setName(ChannelRename::shownName(m_screens, slot));
+    }
+}
+
+void DcaPanel::publish() const {
+    for (int index = 0; index < kDcaCount; ++index) {
+        m_screens.publishRange(paramId(KindDca, index, kFirstNumber),
+                               paramId(KindDca, index, kLastNumber));
+    }
+}
+
+void DcaPanel::onAction(int index, int action) {
+    switch (action) {
+    case ChannelStrip::Enter:
+        m_navigation.openPage(PageId::EditCont, ChannelSlot::of(KindDca, index));
+        break;
+    case ChannelStrip::Off:
+        toggleOn(index);
+        break;
+    case ChannelStrip::FaderMoved:
+        strip_writes::writeFader(m_screens.model, Channel{KindDca, index},
+                                 strip(index).fader()->value());
+        break;
+    default:
+        break;
+    }
+}
+
+void DcaPanel::toggleOn(int index) {
+    const ParamId id = paramId(KindDca, index, kOnNumber);
+    m_screens.model.setParameterFromUi(id, m_screens.model.value(id) != 0 ? 0 : 1, true);
+}
+
+} // namespace v32

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/toolkit/StyledWidget.h"
+
+#include <array>
+#include <cstdint>
+
+namespace v32 {
+
+class ChannelStrip;
+class HomeNavigation;
+struct ScreenContext;
+
+// Shown instead of the grid for the DCA bank: the eight DCA faders, each with "EDIT", which
+// opens the DCA's editor, and a switch that turns the DCA on and off and is captioned by its
+// state. A long press on a DCA's name renames it.
+class DcaPanel : public StyledWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kDcaCount = 8;
+    static constexpr int kSpacing = 8;
+
+    DcaPanel(ScreenContext& screens, HomeNavigation& navigation, QWidget* parent = nullptr);
+
+    // False for a parameter no DCA strip shows.
+    bool showParameter(int index, int number, std::uint16_t value);
+    void showName(int slot);
+    // Every parameter the strips show, handed to the page on screen.
+    void publish() const;
+
+    ChannelStrip& strip(int index) const { return *m_strips[static_cast<std::size_t>(index)]; }
+
+private:
+    void onAction(int index, int action);
+    void toggleOn(int index);
+
+    ScreenContext& m_screens;
+    HomeNavigation& m_navigation;
+    std::array<ChannelStrip*, kDcaCount> m_strips{};
+};
+
+} // namespace v32

@@ -1,0 +1,115 @@
+#include "ui/pages/home/HomePage.h"
+
+#include "app/model/BankTable.h"
+#include "ui/pages/home/BriefContPage.h"
+#include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/home/HomeTabBar.h"
+#include "ui/toolkit/PageContainer.h"
+#include "ui/toolkit/PageHost.h"
+
+#include <QVBoxLayout>
+
+namespace v32 {
+
+namespace {
+
+bool isUnderTheTabs(PageId id) {
+    return id == PageId::BriefChannel || id == PageId::BriefFader || id == PageId::Player ||
+           id == PageId::Setting;
+}
+
+} // namespace
+
+HomePage::HomePage(QWidget* parent, PageRegistry& registry, HomeNavigation& navigation)
+    : Page(parent)
+    , m_navigation(navigation) {
+    setAccessibleName(QStringLiteral("home"));
+    auto* host = new PageHost(this);
+    m_container = new PageContainer(registry, {PageId::BriefCont, PageId::EditCont}, host);
+    host->setContainers({m_container});
+    auto* hostLayout = new QVBoxLayout(host);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    hostLayout->addWidget(m_container);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(host);
+    m_navigation.setPageOpener(
+        [this](PageId id, std::int32_t argument) { openInside(id, argument); });
+}
+
+HomePage::~HomePage() {
+    m_navigation.setPageOpener({});
+}
+
+// The home tabs are shown once the home page is on screen, so that what they publish on
+// opening reaches them.
+void HomePage::enter() {
+    if (m_container->currentPage() == nullptr) {
+        m_container->open(PageId::BriefCont, m_navigation.currentBank());
+    }
+}
+
+void HomePage::open(std::int32_t argument) {
+    if (Page* page = shown()) {
+        page->open(argument);
+    }
+}
+
+void HomePage::openInside(PageId id, std::int32_t argument) {
+    if (!isUnderTheTabs(id)) {
+        m_container->open(id, argument);
+        return;
+    }
+    m_container->open(PageId::BriefCont, tabArgumentOf(id, argument));
+    if (BriefContPage* tabs = tabsPage()) {
+        tabs->showPage(id, argument);
+    }
+}
+
+// Page 2 is told the tab to light: the bank that holds the slot for the bank overview
+// (the current bank for a slot in no bank), the page's own tab for the others.
+int HomePage::tabArgumentOf(PageId id, std::int32_t argument) const {
+    const int bank =
+        id == PageId::BriefChannel && argument >= 0 ? BankTable::bankOfSlot(argument) : -1;
+    return HomeTabBar::tabOfPage(id, bank >= 0 ? bank : m_navigation.currentBank());
+}
+
+BriefContPage* HomePage::tabsPage() const {
+    return qobject_cast<BriefContPage*>(m_container->page(PageId::BriefCont));
+}
+
+Page* HomePage::shown() const {
+    return m_container->currentPage();
+}
+
+void HomePage::command(int code, int argument) {
+    if (Page* page = shown()) {
+        page->command(code, argument);
+    }
+}
+
+void HomePage::encoder(int encoder, int step) {
+    if (Page* page = shown()) {
+        page->encoder(encoder, step);
+    }
+}
+
+void HomePage::parameter(ParamId id, std::uint16_t value, bool fromNotify) {
+    if (Page* page = shown()) {
+        page->parameter(id, value, fromNotify);
+    }
+}
+
+void HomePage::channelName(int slot, std::string_view name) {
+    if (Page* page = shown()) {
+        page->channelName(slot, name);
+    }
+}
+
+void HomePage::sceneName(int scene, std::string_view name) {
+    if (Page* page = shown()) {
+        page->sceneName(scene, name);
+    }
+}
+
+} // namespace v32

@@ -1,0 +1,60 @@
+#include "ui/pages/home/HomeScreens.h"
+
+#include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/BankOverviewPage.h"
+#include "ui/pages/home/BriefContPage.h"
+#include "ui/pages/home/BriefFaderPage.h"
+#include "ui/pages/home/HomePage.h"
+#include "ui/toolkit/GlobalBar.h"
+#include "ui/toolkit/PageRegistry.h"
+
+namespace v32 {
+
+namespace {
+
+constexpr std::int32_t kNothingChosen = -1;
+constexpr std::int32_t kFirstSettingsTab = 0;
+
+} // namespace
+
+HomeScreens::HomeScreens(ScreenContext& screens)
+    : m_screens(screens) {}
+
+void HomeScreens::install(PageRegistry& registry) {
+    registry.install(PageId::Home, [this, &registry](QWidget* container, PageId) {
+        return new HomePage(container, registry, m_navigation);
+    });
+    registry.install(PageId::BriefCont, [this, &registry](QWidget* container, PageId) {
+        return new BriefContPage(container, registry, m_screens, m_navigation);
+    });
+    registry.install(PageId::BriefChannel, [this](QWidget* container, PageId) {
+        return new BankOverviewPage(container, m_screens, m_navigation);
+    });
+    registry.install(PageId::BriefFader, [this](QWidget* container, PageId) {
+        return createBriefFaderPage(container, m_screens, m_navigation);
+    });
+}
+
+void HomeScreens::attachGlobalBar(GlobalBar& bar) {
+    QObject::connect(&bar, &GlobalBar::tabClicked, &bar, [this](GlobalBarTab tab) {
+        switch (tab) {
+        case GlobalBarTab::Media:
+            m_navigation.openPage(PageId::Player, kNothingChosen);
+            break;
+        case GlobalBarTab::System:
+            m_navigation.openPage(PageId::Setting, kFirstSettingsTab);
+            break;
+        default:
+            m_navigation.setCurrentBank(static_cast<int>(tab));
+            m_navigation.openPage(PageId::BriefChannel, kNothingChosen);
+            break;
+        }
+    });
+    QObject::connect(&bar, &GlobalBar::statusIconClicked, &bar, [this] {
+        if (m_screens.openDeviceList) {
+            m_screens.openDeviceList();
+        }
+    });
+}
+
+} // namespace v32

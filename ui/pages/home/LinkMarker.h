@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/toolkit/StyledWidget.h"
+
+namespace v32 {
+
+// The chain link a strip of a linked stereo pair wears on the side of its partner.
+class LinkMarker : public StyledWidget {
+    Q_OBJECT
+
+public:
+    static constexpr QSize kSize{22, 12};
+    static constexpr std::uint16_t kColour = 0x57EF;
+
+    explicit LinkMarker(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return kSize; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace v32

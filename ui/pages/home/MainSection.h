@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/protocol/ParamId.h"
+#include "ui/toolkit/StyledWidget.h"
+
+#include <array>
+#include <cstdint>
+
+namespace v32 {
+
+class Button;
+class HomeNavigation;
+class MainStrip;
+struct ScreenContext;
+
+// "MAIN": the main buses' two narrow strips under a title that opens MAIN L's editor, and
+// "LINK L&R", which links MAIN L and MAIN R. Linking copies MAIN L's settings onto MAIN R
+// first, so that both sides start out alike; unlinking leaves both as they are.
+class MainSection : public StyledWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kMainLeftBus = 16;
+    static constexpr int kMainRightBus = 17;
+    static constexpr std::uint16_t kMainLinkBit = 1U << 8;
+    static constexpr std::uint16_t kBackground = 0x18E3;
+
+    MainSection(ScreenContext& screens, HomeNavigation& navigation, QWidget* parent = nullptr);
+
+    // False for a parameter the section does not show.
+    bool showParameter(ParamId id, std::uint16_t value);
+    // Every parameter the section shows, handed to the page on screen.
+    void publish() const;
+    bool isLinked() const;
+
+    MainStrip& strip(int side) const { return *m_strips[static_cast<std::size_t>(side)]; }
+    Button& linkButton() const { return *m_link; }
+    Button& titleButton() const { return *m_title; }
+
+private:
+    void onAction(int side, int action);
+    void toggleLink();
+    bool showBusParameter(int side, int number, std::uint16_t value);
+
+    ScreenContext& m_screens;
+    HomeNavigation& m_navigation;
+    Button* m_title;
+    Button* m_link;
+    std::array<MainStrip*, 2> m_strips{};
+};
+
+} // namespace v32

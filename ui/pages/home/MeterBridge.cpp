@@ -1,0 +1,147 @@
+#include "ui/pages/home/MeterBridge.h"
+
+#include "app/model/ChannelLabel.h"
+#include "app/model/ChannelSlot.h"
+#include "app/model/ParamModel.h"
+#include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/MeterReading.h"
+#include "ui/toolkit/FontCache.h"
+#include "ui/toolkit/MeterBar.h"
+#include "ui/toolkit/TextLabel.h"
+
+#include <algorithm>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kMonoInputs = 28;
+constexpr int kStereoInputs = 3;
+constexpr int kEffects = 4;
+constexpr int kAuxBuses = 14;
+constexpr int kMainLeftBus = 16;
+constexpr int kLabelPixels = 11;
+constexpr int kBarWidth = 10;
+constexpr int kPadding = 6;
+constexpr int kLabelGap = 2;
+constexpr int kRadius = 4;
+constexpr ParamId kFirstInputMeter = 2;
+constexpr ParamId kLastInputMeter = 18;
+constexpr ParamId kFirstBusMeter = 2854;
+constexpr ParamId kLastBusMeter = 2862;
+constexpr ParamId kFirstEffectMeter = 2864;
+constexpr ParamId kLastEffectMeter = 2867;
+
+} // namespace
+
+MeterBridge::MeterBridge(ScreenContext& screens, QWidget* parent)
+    : StyledWidget(parent, QSize(), BoxStyle::plain())
+    , m_screens(screens) {
+    setAccessibleRole(QAccessible::Grouping);
+    setAccessibleName(QStringLiteral("meter bridge"));
+    setBackground(kBackground);
+    setRadius(kRadius);
+    setFixedHeight(kHeight);
+    const QFont font = screens.fonts.fontOfSize(kLabelPixels);
+    for (int index = 0; index < kBarCount; ++index) {
+        auto* bar = new MeterBar(this);
+        bar->setRange(0, meters::kBridgeRange);
+        bar->setValue(0);
+        m_bars[static_cast<std::size_t>(index)] = bar;
+        auto* label = new TextLabel(this);
+        label->setFont(font);
+        label->setTextColour(0xC618);
+        m_labels[static_cast<std::size_t>(index)] = label;
+    }
+    nameBars();
+    m_timer.setInterval(kUpdatePeriodMs);
+    connect(&m_timer, &QTimer::timeout, this, &MeterBridge::refresh);
+    m_timer.start();
+}
+
+Channel MeterBridge::channelOf(int bar) {
+    if (bar < kMonoInputs) {
+        return {KindInput, bar};
+    }
+    bar -= kMonoInputs;
+    if (bar < kStereoInputs) {
+        return {KindInput, kMonoInputs + 2 * bar};
+    }
+    bar -= kStereoInputs;
+    if (bar < kEffects) {
+        return {KindEffect, bar};
+    }
+    bar -= kEffects;
+    if (bar < kAuxBuses) {
+        return {KindBus, bar};
+    }
+    bar -= kAuxBuses;
+    return bar < 2 ? Channel{KindBus, kMainLeftBus + bar} : Channel{};
+}
+
+void MeterBridge::nameBars() {
+    for (int index = 0; index < kBarCount; ++index) {
+        const int slot = ChannelSlot::of(channelOf(index));
+        const QString name = QString::fromUtf8(ChannelLabel::shortName(slot).c_str());
+        label(index).setText(name);
+        bar(index).setAccessibleName(name);
+    }
+}
+
+void MeterBridge::setCompact(bool compact) {
+    setFixedHeight(compact ? kCompactHeight : kHeight);
+}
+
+void MeterBridge::refresh() {
+    const bool online = m_screens.isOnline();
+    for (int index = 0; index < kBarCount; ++index) {
+        const meters::MeterPair levels = meters::channelMeters(m_screens.model, channelOf(index));
+        const int target = meters::bridgeValue(std::max(levels.left, levels.right));
+        MeterBar& shown = bar(index);
+        shown.setValue(meters::nextBridgeValue(shown.value(), target, online));
+    }
+    if (online) {
+        requestMeters();
+    }
+}
+
+void MeterBridge::requestMeters() {
+    if (m_screens.model.switches().disable_spectrum) {
+        return;
+    }
+    if (m_sinceRequest.isValid() && m_sinceRequest.elapsed() < kRequestPeriodMs) {
+        return;
+    }
+    m_sinceRequest.start();
+    m_screens.model.requestRange(kFirstInputMeter, kLastInputMeter);
+    m_screens.model.requestRange(kFirstBusMeter, kLastBusMeter);
+    m_screens.model.requestRange(kFirstEffectMeter, kLastEffectMeter);
+}
+
+QSize MeterBridge::sizeHint() const {
+    return {kBarCount * (kBarWidth * 2), kHeight};
+}
+
+void MeterBridge::resizeEvent(QResizeEvent* event) {
+    StyledWidget::resizeEvent(event);
+    placeBars();
+}
+
+// Each bar has an equal share of the width; its name is centred under it, every other name
+// one row lower, so that a name may be twice as wide as a share.
+void MeterBridge::placeBars() {
+    const QRect area = rect().adjusted(kPadding, kPadding, -kPadding, -kPadding);
+    const int labelHeight = label(0).sizeHint().height();
+    const int barsBottom = area.bottom() - 2 * labelHeight - kLabelGap;
+    const double share = static_cast<double>(area.width()) / kBarCount;
+    for (int index = 0; index < kBarCount; ++index) {
+        const int centre = area.left() + static_cast<int>(share * (index + 0.5));
+        bar(index).setGeometry(centre - kBarWidth / 2, area.top(), kBarWidth,
+                               barsBottom - area.top() + 1);
+        const int labelWidth = static_cast<int>(share * 2);
+        const int labelTop = barsBottom + kLabelGap + (index % 2) * labelHeight;
+        label(index).setGeometry(centre - labelWidth / 2, labelTop, labelWidth, labelHeight);
+    }
+}
+
+} // namespace v32

@@ -1,0 +1,109 @@
+#include "ui/pages/home/RoutePanel.h"
+
+#include "app/core/Translation.h"
+#include "app/model/ChannelSlot.h"
+#include "app/model/ParamModel.h"
+#include "app/model/RouteSends.h"
+#include "ui/pages/ScreenContext.h"
+#include "ui/toolkit/FontCache.h"
+#include "ui/toolkit/RouteMatrix.h"
+#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/values/ValuePosition.h"
+
+#include <QVBoxLayout>
+
+namespace v32 {
+
+namespace {
+
+constexpr int kSendLevelKind = 16;
+constexpr int kCaptionPixels = 16;
+constexpr int kPadding = 4;
+constexpr int kRadius = 4;
+constexpr int kMainLeftBus = 16;
+
+// A bus cell is named by the user's name of the bus it sends to, else by its number.
+QString cellName(const ScreenContext& screens, int slot, const QString& fallback) {
+    const std::string_view name = screens.model.channelName(slot);
+    return name.empty() ? fallback
+                        : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+RoutePanel::RoutePanel(ScreenContext& screens, QWidget* parent)
+    : StyledWidget(parent, QSize(), BoxStyle::plain())
+    , m_screens(screens)
+    , m_caption(new TextLabel(this))
+    , m_matrix(new RouteMatrix(screens.model, screens.fonts, this)) {
+    setAccessibleRole(QAccessible::Grouping);
+    setAccessibleName(QString::fromUtf8(translate("ROUTE")));
+    setBackground(kBackground);
+    setRadius(kRadius);
+    setPadding(kPadding);
+    m_caption->setCaption("ROUTE");
+    m_caption->setFont(screens.fonts.fontOfSize(kCaptionPixels));
+    m_matrix->setSizes(RouteMatrix::kMaximumAux, RouteMatrix::kMaximumFx);
+    m_matrix->setRotated(false);
+    m_matrix->setCallback(
+        [this](RouteMatrix&, const RouteMatrixEvent& event, void*, int) { onCellMoved(event); },
+        nullptr);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(kPadding);
+    column->addWidget(m_caption);
+    column->addWidget(m_matrix, 1);
+}
+
+void RoutePanel::resizeEvent(QResizeEvent* event) {
+    StyledWidget::resizeEvent(event);
+    const bool compact = m_matrix->height() < kRoomyMatrixHeight;
+    m_matrix->setCompact(compact);
+}
+
+void RoutePanel::showChannel(Channel channel, const QString& title) {
+    m_channel = channel;
+    m_matrix->setChannel(channel.kind, channel.index);
+    m_matrix->setTitle(title);
+}
+
+void RoutePanel::showParameter(ParamId id, std::uint16_t value) {
+    if (RouteSends::isShownHalf(m_screens.model, m_channel, id)) {
+        m_matrix->updateParameter(id, value);
+    }
+}
+
+void RoutePanel::nameCells() {
+    for (int aux = 0; aux < RouteMatrix::kMaximumAux; ++aux) {
+        m_matrix->setCellLabel(
+            RouteMatrix::SectionAux, aux,
+            cellName(m_screens, ChannelSlot::of(KindBus, aux), QString::number(aux + 1)));
+    }
+    for (int fx = 0; fx < RouteMatrix::kMaximumFx; ++fx) {
+        m_matrix->setCellLabel(
+            RouteMatrix::SectionFx, fx,
+            cellName(m_screens, ChannelSlot::of(KindEffect, fx), QString::number(fx + 1)));
+    }
+    const QString sides[] = {QStringLiteral("L"), QStringLiteral("R")};
+    for (int side = 0; side < RouteMatrix::kMainCells; ++side) {
+        m_matrix->setCellLabel(
+            RouteMatrix::SectionMain, side,
+            cellName(m_screens, ChannelSlot::of(KindBus, kMainLeftBus + side), sides[side]));
+    }
+}
+
+// The level comes from the send steps of the fader scale; the flags of the send stay.
+void RoutePanel::onCellMoved(const RouteMatrixEvent& event) {
+    const ParamId written = RouteSends::writtenId(m_channel, event.section, event.cell);
+    if (written == kInvalidParam) {
+        return;
+    }
+    const ParamId shown =
+        RouteSends::shownId(m_screens.model, m_channel, event.section, event.cell);
+    const std::uint16_t level = rawOfPosition(kSendLevelKind, event.normalised);
+    m_screens.model.setParameterFromUi(
+        written, RouteSends::withLevel(m_screens.model.value(shown), level), false);
+}
+
+} // namespace v32
