@@ -216,6 +216,17 @@ TEST_F(BankOverviewTest, NamesAreCutToTheirSlotWithoutSplittingACharacter) {
     EXPECT_EQ(ChannelRename::storedName(QStringLiteral("  VOX ")), "VOX");
 }
 
+TEST_F(BankOverviewTest, Command77RunsTheSelectionAgain) {
+    openOverview(-1);
+    RouteMatrixSlider& aux1 = *overview().routePanel().matrix().slider(RouteMatrix::SectionAux, 0);
+    model.storeWithoutSending(inputParam(0, 13), 1200);
+    EXPECT_NE(aux1.value(), RouteMatrixSlider::kMaximum);
+    hooks->pageCommand(76, 0);
+    EXPECT_NE(aux1.value(), RouteMatrixSlider::kMaximum);
+    hooks->pageCommand(BankOverviewPage::kReselectCommand, 0);
+    EXPECT_EQ(aux1.value(), RouteMatrixSlider::kMaximum);
+}
+
 TEST_F(BankOverviewTest, TheCellMetersRunOnlyWhileThePageIsShown) {
     registry.install(PageId::BriefFader,
                      [](QWidget* container, PageId) { return new Page(container); });

@@ -50,11 +50,6 @@ void HomeScreens::attachGlobalBar(GlobalBar& bar) {
             break;
         }
     });
-    QObject::connect(&bar, &GlobalBar::statusIconClicked, &bar, [this] {
-        if (m_screens.openDeviceList) {
-            m_screens.openDeviceList();
-        }
-    });
 }
 
 } // namespace v32

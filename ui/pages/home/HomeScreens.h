@@ -17,8 +17,7 @@ public:
 
     void install(PageRegistry& registry);
     // With the global bar on, its bank tabs lead to the bank overview of their bank, MEDIA
-    // to the media player, SYSTEM to the system menu, and its link status to the device
-    // list.
+    // to the media player and SYSTEM to the system menu.
     void attachGlobalBar(GlobalBar& bar);
 
     HomeNavigation& navigation() { return m_navigation; }

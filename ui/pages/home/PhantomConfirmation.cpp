@@ -32,7 +32,6 @@ Button* makeAnswer(QWidget* parent, const char* caption, ButtonColour colour, co
 
 PhantomConfirmation::PhantomConfirmation(QWidget* parent, FontCache& fonts)
     : OverlayLayer(parent) {
-    setAccessibleName(QString::fromUtf8(translate("phantom power")));
     setBackground(0x0000, kDimOpacity);
     setTakesTouches(true);
 
@@ -50,6 +49,7 @@ PhantomConfirmation::PhantomConfirmation(QWidget* parent, FontCache& fonts)
     m_question->setWordWrap(true);
     m_question->setAccessibleRole(QAccessible::StaticText);
     panel->setAccessibleName(m_question->text());
+    setAccessibleName(m_question->text());
 
     const QFont buttonFont = fonts.fontOfSize(kButtonPixels);
     m_no = makeAnswer(panel, "NO", ButtonColour::Blue, buttonFont);
