@@ -1,7 +1,9 @@
 #include "ui/pages/home/BriefFaderPage.h"
 
 #include "BriefFaderRig.h"
+#include "app/model/ChannelColour.h"
 #include "app/model/ChannelSlot.h"
+#include "ui/pages/home/FaderPageColourBar.h"
 #include "ui/pages/home/FaderPageMixTile.h"
 #include "ui/pages/home/FaderPageSidePanel.h"
 #include "ui/toolkit/Button.h"
@@ -247,7 +249,7 @@ TEST_F(BriefFaderPageTest, ReportedValuesReachTheStripsThatShowThem) {
     EXPECT_FALSE(page->inputTile().strip(19)->muteButton()->isChecked());
 }
 
-TEST_F(BriefFaderPageTest, SideAndColourChangesRebuildTheStripsOnce50msAfterTheLast) {
+TEST_F(BriefFaderPageTest, SideAndColourChangesRebuildTheStripsOnce50msAfterTheLastWhileShown) {
     QSignalSpy rebuilt(page, &BriefFaderPage::stripsRebuilt);
     rig.model.channelNameArrived(0, "KICK");
     rig.report(5131, 3);
@@ -255,14 +257,20 @@ TEST_F(BriefFaderPageTest, SideAndColourChangesRebuildTheStripsOnce50msAfterTheL
     rig.report(5112, 0x40);
     EXPECT_EQ(rebuilt.count(), 0);
     EXPECT_EQ(page->inputTile().strip(0)->name(), "CH1") << "nothing is rebuilt at once";
+    EXPECT_EQ(page->inputTile().colourBar(0)->colour(), ChannelColour::kNoColour);
     ASSERT_TRUE(rebuilt.wait(1000));
     EXPECT_EQ(page->inputTile().strip(0)->name(), "KICK");
+    EXPECT_EQ(page->inputTile().colourBar(0)->colour(), ChannelColour::colourOf(3));
     EXPECT_FALSE(rebuilt.wait(200)) << "the burst is rebuilt once";
     EXPECT_EQ(rebuilt.count(), 1);
 
     rig.report(5116, 1);
     rig.report(5130, 1);
     EXPECT_FALSE(rebuilt.wait(200)) << "words beside the ranges rebuild nothing";
+
+    rig.report(5110, 1);
+    page->leave();
+    EXPECT_FALSE(rebuilt.wait(200)) << "a page that has been left rebuilds nothing";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "GalleryContext.h"
 #include "GalleryScenes.h"
+#include "app/model/ChannelColour.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/MonitorSend.h"
 #include "app/model/SendOnFader.h"
@@ -14,6 +15,7 @@
 #include "ui/toolkit/values/ValueConversion.h"
 
 #include <array>
+#include <utility>
 
 namespace v32 {
 
@@ -59,10 +61,25 @@ void setName(ParamModel& model, Channel channel, const char* name) {
     model.channelNameArrived(ChannelSlot::of(channel), name);
 }
 
+void setColour(ParamModel& model, Channel channel, std::uint16_t colour) {
+    model.storeWithoutSending(ChannelColour::paramOf(ChannelSlot::of(channel)), colour);
+}
+
+// Drums red, bass and guitars green, keys blue, vocals yellow, as a band is often marked.
+void colourInputs(ParamModel& model) {
+    const std::pair<int, std::uint16_t> colours[] = {{0, 9}, {1, 9},  {2, 9},  {3, 9},
+                                                     {4, 5}, {5, 5},  {6, 3},  {7, 8},
+                                                     {8, 8}, {15, 5}, {16, 2}, {17, 2}};
+    for (const auto& [input, colour] : colours) {
+        setColour(model, {KindInput, input}, colour);
+    }
+}
+
 void prepareInputs(ParamModel& model) {
     for (int index = 0; index < 28; ++index) {
         setLevel(model, {KindInput, index}, kFaderLevels[static_cast<std::size_t>(index % 14)]);
     }
+    colourInputs(model);
     setName(model, {KindInput, 0}, "KICK");
     setName(model, {KindInput, 1}, "SNARE");
     setName(model, {KindInput, 7}, "VOCAL");
@@ -83,6 +100,11 @@ void prepareStereoEffectsAux(ParamModel& model) {
     for (int index = 0; index < 14; ++index) {
         setLevel(model, {KindBus, index}, kFaderLevels[static_cast<std::size_t>(13 - index)]);
     }
+    setColour(model, {KindInput, 28}, 1);
+    setColour(model, {KindEffect, 0}, 7);
+    setColour(model, {KindEffect, 1}, 7);
+    setColour(model, {KindBus, 0}, 10);
+    setColour(model, {KindBus, 1}, 10);
     setName(model, {KindBus, 0}, "DRUMMER");
     setName(model, {KindEffect, 0}, "HALL");
     setMuted(model, {KindEffect, 2});
@@ -111,6 +133,7 @@ void prepareSendsToAux3(ParamModel& model) {
                               StereoSendMode::withMode(0, kAux3.index, StereoSendMode::kRight));
     model.storeWithoutSending(paramId(KindInput, 31, 13 + kAux3.index),
                               SendOnFader::kPreFaderBit | toRaw(kSendLevelKind, -6.4));
+    colourInputs(model);
     setName(model, {KindInput, 2}, "BASS DI");
     setMuted(model, {KindInput, 11});
 }

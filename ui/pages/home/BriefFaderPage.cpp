@@ -2,6 +2,7 @@
 
 #include "app/core/Translation.h"
 #include "app/link/ControlPanel.h"
+#include "app/model/ChannelColour.h"
 #include "app/model/ChannelLabel.h"
 #include "app/model/StereoSendMode.h"
 #include "ui/pages/ScreenContext.h"
@@ -22,12 +23,11 @@ constexpr int kInputBanks[] = {0, 1};
 constexpr int kStereoEffectsAuxBanks[] = {2, 3};
 // The wheel; the panel's other encoders belong to the editors' parameters.
 constexpr int kFaderEncoder = 0;
-constexpr ParamId kFirstColour = 5131;
 constexpr ParamId kLastColour = 5195;
 
 bool changesStripLayout(ParamId id) {
     return (id >= StereoSendMode::kFirstWord && id <= StereoSendMode::kLastWord) ||
-           (id >= kFirstColour && id <= kLastColour);
+           (id >= ChannelColour::kFirstParam && id <= kLastColour);
 }
 
 // The caption's format is translated first; its one number is the channel count.
@@ -73,6 +73,12 @@ BriefFaderPage::BriefFaderPage(QWidget* parent, ScreenContext& screens, HomeNavi
     connect(m_side, &FaderPageSidePanel::busChosen, this, &BriefFaderPage::showSends);
     connect(m_side, &FaderPageSidePanel::mainChosen, this, [this] { showFaders(m_faderTile); });
     showFaders(Tile::Inputs);
+}
+
+// A rebuild due now would hand its values to the page that comes next; entering again
+// rebuilds anyway.
+void BriefFaderPage::leave() {
+    m_rebuildTimer.stop();
 }
 
 void BriefFaderPage::enter() {

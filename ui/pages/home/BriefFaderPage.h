@@ -19,8 +19,8 @@ struct ScreenContext;
 
 // Page 4, the full fader page: every input, effect return and AUX bus on mini strips in
 // two tiles, and the sends of every channel to one AUX or FX bus on faders. The strips
-// show only what the parameter hook tells them; names and the stereo inputs' sides are
-// read again 50 ms after the last change of a side or colour word.
+// show only what the parameter hook tells them; names, colours and the stereo inputs' sides
+// are read again 50 ms after the last change of a side or colour word.
 class BriefFaderPage : public Page {
     Q_OBJECT
 
@@ -35,6 +35,7 @@ public:
 
     BriefFaderPage(QWidget* parent, ScreenContext& screens, HomeNavigation& navigation);
 
+    void leave() override;
     void enter() override;
     void open(std::int32_t argument) override;
     void encoder(int encoder, int step) override;
@@ -48,7 +49,7 @@ public:
     FaderPageSidePanel& sidePanel() const { return *m_side; }
 
 signals:
-    // The names and sides of the strips have been read again.
+    // The names, colours and sides of the strips have been read again.
     void stripsRebuilt();
 
 private:

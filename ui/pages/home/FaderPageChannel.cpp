@@ -1,5 +1,6 @@
 #include "ui/pages/home/FaderPageChannel.h"
 
+#include "app/model/ChannelColour.h"
 #include "app/model/ChannelLabel.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/MonitorSend.h"
@@ -21,6 +22,10 @@ QString FaderPageChannel::name(const ParamModel& model) const {
     const int channelSlot = slot();
     return QString::fromUtf8(
         ChannelLabel::shown(channelSlot, model.channelName(channelSlot)).c_str());
+}
+
+std::uint16_t FaderPageChannel::colour(const ParamModel& model) const {
+    return ChannelColour::colourOf(model.value(ChannelColour::paramOf(slot())));
 }
 
 void FaderPageChannel::toggleOn(ParamModel& model) const {

@@ -24,6 +24,8 @@ struct FaderPageChannel {
     int slot() const;
     // The user's name when there is one, else the default.
     QString name(const ParamModel& model) const;
+    // The channel's colour in RGB 5-6-5.
+    std::uint16_t colour(const ParamModel& model) const;
 
     // "M" and MUTE: on becomes off and anything else on.
     void toggleOn(ParamModel& model) const;

@@ -5,6 +5,7 @@
 #include "app/model/MonitorSend.h"
 #include "app/model/ParamModel.h"
 #include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/FaderPageColourBar.h"
 #include "ui/pages/home/FaderPageNameText.h"
 #include "ui/pages/home/FaderPageSelection.h"
 #include "ui/pages/home/FaderPageStep.h"
@@ -36,10 +37,9 @@ FaderPageMixTile::FaderPageMixTile(ScreenContext& screens, HomeNavigation& navig
     for (int column = 0; column < kColumns; ++column) {
         grid->setColumnStretch(column, 1);
     }
-    grid->setRowStretch(0, 1);
-    grid->setRowStretch(1, 1);
     addRow(topBank, 0);
     addRow(bottomBank, 1);
+    rebuild();
     select(0);
 }
 
@@ -49,6 +49,9 @@ void FaderPageMixTile::addRow(int bank, int row) {
         return;
     }
     auto* grid = static_cast<QGridLayout*>(layout());
+    // Each bank takes two grid rows: the colour bars, then the strips that share the height.
+    const int barRow = 2 * row;
+    grid->setRowStretch(barRow + 1, 1);
     int column = 0;
     for (const Channel channel :
          entries->channels.first(std::min<std::size_t>(entries->channels.size(), kColumns))) {
@@ -58,14 +61,20 @@ void FaderPageMixTile::addRow(int bank, int row) {
         strip->nameButton()->installEventFilter(this);
         const int index = static_cast<int>(m_cells.size());
         strip->setCallback([this, index](int action, void*) { onAction(index, action); }, nullptr);
-        grid->addWidget(strip, row, column++);
-        m_cells.push_back({FaderPageChannel(channel), strip, QString()});
+        auto* colourBar = new FaderPageColourBar(this);
+        grid->addWidget(colourBar, barRow, column);
+        grid->addWidget(strip, barRow + 1, column++);
+        m_cells.push_back({FaderPageChannel(channel), strip, colourBar, QString()});
     }
-    rebuild();
 }
 
 CompactStrip* FaderPageMixTile::strip(int index) const {
     return index >= 0 && index < stripCount() ? m_cells[static_cast<std::size_t>(index)].strip
+                                              : nullptr;
+}
+
+FaderPageColourBar* FaderPageMixTile::colourBar(int index) const {
+    return index >= 0 && index < stripCount() ? m_cells[static_cast<std::size_t>(index)].colourBar
                                               : nullptr;
 }
 
@@ -100,6 +109,7 @@ void FaderPageMixTile::rebuild() {
     for (Cell& cell : m_cells) {
         cell.name = cell.channel.name(m_screens.model);
         showName(cell);
+        cell.colourBar->setColour(cell.channel.colour(m_screens.model));
     }
 }
 

@@ -9,11 +9,13 @@
 namespace v32 {
 
 class CompactStrip;
+class FaderPageColourBar;
 class HomeNavigation;
 struct ScreenContext;
 
-// One tile of the fader page: two fader banks on two rows of mini strips, the shorter row
-// left open at its end so that the columns of both rows line up. The strips drive their
+// One tile of the fader page: two fader banks on two rows of mini strips under their
+// channels' colours, the shorter row left open at its end so that the columns of both rows
+// line up. The strips drive their
 // channels' faders, on switches and monitor sends, and the name opens the channel editor.
 // One strip is selected at a time: the one the encoder moves.
 class FaderPageMixTile : public StyledWidget {
@@ -27,13 +29,14 @@ public:
 
     int stripCount() const { return static_cast<int>(m_cells.size()); }
     CompactStrip* strip(int index) const;
+    FaderPageColourBar* colourBar(int index) const;
     Channel channelOf(int index) const;
     int selectedStrip() const { return m_selected; }
 
     // Shows a value that changed if one of the strips shows it.
     void parameter(ParamId id, std::uint16_t value);
     void channelName(int slot, const QString& name);
-    // Every strip's name from the model again.
+    // Every strip's name and colour from the model again.
     void rebuild();
     void publishShown() const;
     // Moves the selected strip's fader by delta detents.
@@ -46,6 +49,7 @@ private:
     struct Cell {
         FaderPageChannel channel;
         CompactStrip* strip;
+        FaderPageColourBar* colourBar;
         QString name;
     };
 

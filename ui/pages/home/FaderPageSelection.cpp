@@ -6,7 +6,8 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kSelectedFrame = 0x061E;
+// The bank overview frames its selected cell the same way.
+constexpr std::uint16_t kSelectedFrame = 0xFCC0;
 constexpr int kSelectedFrameWidth = 2;
 
 } // namespace

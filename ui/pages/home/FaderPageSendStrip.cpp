@@ -2,6 +2,7 @@
 
 #include "app/core/Translation.h"
 #include "app/model/StereoSendMode.h"
+#include "ui/pages/home/FaderPageColourBar.h"
 #include "ui/pages/home/FaderPageNameText.h"
 #include "ui/toolkit/Button.h"
 #include "ui/toolkit/ChannelStrip.h"
@@ -30,6 +31,7 @@ constexpr int kButtonPixelSize = 11;
 
 FaderPageSendStrip::FaderPageSendStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
     : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
+    , m_colourBar(new FaderPageColourBar(this))
     , m_strip(new ChannelStrip(fonts, images, this))
     , m_pre(makeButton("PRE", fonts.fontOfSize(kButtonPixelSize), PreFader))
     , m_post(makeButton("POS", fonts.fontOfSize(kButtonPixelSize), PostFader))
@@ -84,6 +86,7 @@ FaderPageSendStrip::FaderPageSendStrip(FontCache& fonts, ImageCache& images, QWi
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(kSpacing);
+    column->addWidget(m_colourBar);
     column->addWidget(m_strip, 1);
     column->addWidget(makeRow(m_pre, m_post));
     column->addWidget(m_sides);
@@ -119,6 +122,10 @@ void FaderPageSendStrip::report(Action action) {
 void FaderPageSendStrip::setName(const QString& name) {
     m_name = name;
     showName();
+}
+
+void FaderPageSendStrip::setColour(std::uint16_t colour) {
+    m_colourBar->setColour(colour);
 }
 
 QString FaderPageSendStrip::name() const {

@@ -8,11 +8,12 @@
 namespace v32 {
 
 class ChannelStrip;
+class FaderPageColourBar;
 class FlatButton;
 class FontCache;
 class ImageCache;
 
-// A strip of the sends on faders: the channel's name, MUTE and SOLO, a fader on the send
+// A strip of the sends on faders: the channel's colour and name, MUTE and SOLO, a fader on the send
 // scale for its send to the chosen bus, "PRE" and "POS" for where the send is taken, and
 // for a stereo input the "L" and "R" buttons that choose which of its sides feeds an AUX.
 // Like every strip it reports what the user does and writes no parameter itself.
@@ -37,6 +38,8 @@ public:
 
     void setName(const QString& name);
     QString name() const;
+    // RGB 5-6-5.
+    void setColour(std::uint16_t colour);
     void setMuted(bool muted);
     void setSoloed(bool soloed);
     void setSendLevel(double decibels);
@@ -48,6 +51,7 @@ public:
     void setSides(int mode);
 
     ChannelStrip* channelStrip() const { return m_strip; }
+    FaderPageColourBar* colourBar() const { return m_colourBar; }
     FlatButton* preButton() const { return m_pre; }
     FlatButton* postButton() const { return m_post; }
     FlatButton* leftButton() const { return m_left; }
@@ -64,6 +68,7 @@ private:
     void report(Action action);
     void showName();
 
+    FaderPageColourBar* m_colourBar;
     ChannelStrip* m_strip;
     FlatButton* m_pre;
     FlatButton* m_post;

@@ -83,6 +83,7 @@ void FaderPageSendTile::bind(int index, Channel source) {
     binding.shown = SendOnFader::shownSendId(m_screens.model, source, *m_bus);
     FaderPageSendStrip* strip = m_strips[static_cast<std::size_t>(index)];
     strip->setName(binding.channel.name(m_screens.model));
+    strip->setColour(binding.channel.colour(m_screens.model));
     strip->setSidesShown(hasSides(binding));
     if (hasSides(binding)) {
         strip->setSides(StereoSendMode::of(m_screens.model, source.index, m_bus->index));

@@ -38,8 +38,8 @@ public:
 
     void parameter(ParamId id, std::uint16_t value);
     void channelName(int slot, const QString& name);
-    // Names, sides and the sends shown, from the model again: after a rename or a change of
-    // a stereo input's sides.
+    // Names, colours, sides and the sends shown, from the model again: after a change of a
+    // colour or of a stereo input's sides.
     void rebuild();
     void publishShown() const;
     void stepSelected(int delta);
