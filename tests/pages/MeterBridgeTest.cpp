@@ -62,7 +62,7 @@ TEST_F(MeterBridgeTest, WhileOnlineTheMetersAreAskedForAgainUnlessTheAnalyserIsO
     struct Case {
         const char* what;
         bool online;
-        bool disableSpectrum;
+        bool analyserOff;
         bool asked;
     };
     const Case cases[] = {
@@ -72,7 +72,7 @@ TEST_F(MeterBridgeTest, WhileOnlineTheMetersAreAskedForAgainUnlessTheAnalyserIsO
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        switches.disable_spectrum = c.disableSpectrum;
+        switches.disable_spectrum = c.analyserOff;
         root->showOnlineState(c.online);
         model.dropAllPending();
         MeterBridge bridge(screens);
