@@ -8,6 +8,7 @@
 #include "ui/pages/home/BriefFaderPage.h"
 #include "ui/pages/home/FaderPageSidePanel.h"
 #include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/home/HomeScreens.h"
 #include "ui/toolkit/FlatButton.h"
 #include "ui/toolkit/PageRegistry.h"
 #include "ui/toolkit/RootScreen.h"
@@ -15,6 +16,7 @@
 #include "ui/toolkit/values/ValueConversion.h"
 
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace v32 {
@@ -144,6 +146,25 @@ void installFaderPage(PageRegistry& registry, GalleryContext& context) {
     });
 }
 
+// The page where the program shows it: under the home screen's tabs.
+std::unique_ptr<HomeScreens>& homeScreens() {
+    static std::unique_ptr<HomeScreens> screens;
+    return screens;
+}
+
+void installHome(PageRegistry& registry, GalleryContext& context) {
+    homeScreens() = std::make_unique<HomeScreens>(context.screens);
+    homeScreens()->install(registry);
+}
+
+QWidget* showInHome(GalleryStage& stage) {
+    restoreDefaults(stage.context.model);
+    prepareInputs(stage.context.model);
+    stage.root.openPage(PageId::Home, 0);
+    homeScreens()->navigation().openPage(PageId::BriefFader);
+    return nullptr;
+}
+
 BriefFaderPage* openFaderPage(GalleryStage& stage) {
     stage.root.openPage(PageId::Home, 0);
     return qobject_cast<BriefFaderPage*>(stage.root.currentPage());
@@ -180,6 +201,7 @@ const GalleryScene kScenes[] = {
     {"fader-page-inputs", kWithoutBar, installFaderPage, showInputs},
     {"fader-page-stereo-fx-aux", kWithoutBar, installFaderPage, showStereoEffectsAux},
     {"fader-page-sends-aux3", kWithoutBar, installFaderPage, showSendsToAux3},
+    {"fader-page-in-home", kWithoutBar, installHome, showInHome},
 };
 
 } // namespace
