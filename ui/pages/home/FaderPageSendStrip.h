@@ -51,7 +51,6 @@ public:
     void setSides(int mode);
 
     ChannelStrip* channelStrip() const { return m_strip; }
-    FaderPageColourBar* colourBar() const { return m_colourBar; }
     FlatButton* preButton() const { return m_pre; }
     FlatButton* postButton() const { return m_post; }
     FlatButton* leftButton() const { return m_left; }

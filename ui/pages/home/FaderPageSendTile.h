@@ -29,7 +29,6 @@ public:
 
     // Puts the bus's senders on the strips, in the order of the mixer's channels.
     void showBus(SendBus bus);
-    std::optional<SendBus> bus() const { return m_bus; }
 
     int boundCount() const { return m_boundCount; }
     FaderPageSendStrip* strip(int index) const;
