@@ -2,12 +2,14 @@
 
 #include "app/core/Application.h"
 #include "platform/MainWindow.h"
+#include "ui/pages/devicelist/DeviceList.h"
 #include "ui/toolkit/RootScreen.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -15,11 +17,12 @@ namespace v32 {
 namespace {
 
 // The shell opened on an application that has been built but not run, so that nothing
-// reaches the network.
+// reaches the network; should the device list's discovery run, it looks on loopback only.
 class DesktopShellTest : public ::testing::Test {
 protected:
     DesktopShellTest() {
-        shell.emplace(configPath());
+        std::ofstream(configPath()) << "[app]\nDISCOVERY=lo\n";
+        shell.emplace(environment());
         opened = shell->open(application);
     }
     ~DesktopShellTest() override {
@@ -61,6 +64,12 @@ TEST_F(DesktopShellTest, ShowsTheRootScreenInTheProgramsWindow) {
     ASSERT_NE(shell->rootScreen(), nullptr);
     EXPECT_EQ(shell->rootScreen()->parentWidget(), window);
     EXPECT_EQ(shell->rootScreen()->size(), QSize(1280, 800));
+}
+
+TEST_F(DesktopShellTest, TheDeviceListCoversTheScreensAtStart) {
+    ASSERT_NE(shell->deviceList(), nullptr);
+    EXPECT_TRUE(shell->deviceList()->isOpen());
+    EXPECT_TRUE(application.linkState().deviceListOpen);
 }
 
 TEST_F(DesktopShellTest, ClosingTheWindowEndsTheMainLoop) {
