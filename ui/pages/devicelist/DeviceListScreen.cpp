@@ -24,6 +24,7 @@ constexpr int kPanelRadius = 8;
 constexpr int kPanelGap = 12;
 constexpr int kRowGap = 4;
 constexpr std::uint16_t kListBackground = 0x2104;
+constexpr std::uint16_t kScrollHandle = 0x6B6D;
 constexpr int kRefreshFontSize = 16;
 constexpr int kActionFontSize = 18;
 
@@ -37,12 +38,13 @@ BoxStyle backdropStyle() {
 // A slim bar in the panel's colours, wide enough for a finger to drag.
 QString scrollBarStyleSheet() {
     return QStringLiteral("QScrollBar:vertical { background: transparent; width: 10px; margin: 0; }"
-                          "QScrollBar::handle:vertical { background: #6b6d6b; border-radius: 5px;"
+                          "QScrollBar::handle:vertical { background: %1; border-radius: 5px;"
                           " min-height: 24px; }"
                           "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
                           " { height: 0; }"
                           "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
-                          " { background: transparent; }");
+                          " { background: transparent; }")
+        .arg(rgb565ToColor(kScrollHandle).name());
 }
 
 // A row that stretches across the panel and lays its children out along it.
@@ -76,8 +78,6 @@ DeviceListScreen::DeviceListScreen(QWidget* parent, FontCache& fonts)
         ->addWidget(m_panel);
     m_panel->setFixedWidth(width() * kPanelWidthPercent / 100);
 }
-
-DeviceListScreen::~DeviceListScreen() = default;
 
 StyledWidget* DeviceListScreen::buildHeader() {
     StyledWidget* header = panelRow(m_panel, FlexAlign::SpaceBetween);

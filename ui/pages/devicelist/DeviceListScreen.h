@@ -33,7 +33,6 @@ public:
     static constexpr QSize kActionSize{80, 40};
 
     DeviceListScreen(QWidget* parent, FontCache& fonts);
-    ~DeviceListScreen() override;
 
     // One row per device, in order, none checked.
     void showDevices(std::span<const FoundDevice> devices);
