@@ -39,6 +39,8 @@ bool DesktopShell::open(Application& application) {
                       .root = nullptr,
                       .panel = nullptr,
                       .openDeviceList = [this] { openDeviceList(); }});
+    m_home = std::make_unique<HomeScreens>(*m_screens);
+    m_home->install(m_registry);
     buildWindow(application);
     hookControlPanel(application);
     hookScreens(application);
@@ -69,6 +71,9 @@ void DesktopShell::buildWindow(Application& application) {
     m_root = new RootScreen(setup);
     m_screens->root = m_root;
     m_window->setScreen(m_root);
+    if (GlobalBar* bar = m_root->globalBar()) {
+        m_home->attachGlobalBar(*bar);
+    }
 }
 
 void DesktopShell::hookControlPanel(Application& application) {

@@ -2,6 +2,7 @@
 
 #include "platform/resources/ResourceDisk.h"
 #include "ui/pages/ScreenContext.h"
+#include "ui/pages/home/HomeScreens.h"
 #include "ui/toolkit/FontCache.h"
 #include "ui/toolkit/ImageCache.h"
 #include "ui/toolkit/PageRegistry.h"
@@ -66,6 +67,8 @@ private:
     std::unique_ptr<ControlPanel> m_panel;
     // Made on open(), when the model exists.
     std::unique_ptr<ScreenContext> m_screens;
+    // Outlives the pages it installs, which live in the window.
+    std::unique_ptr<HomeScreens> m_home;
     std::unique_ptr<MainWindow> m_window;
     RootScreen* m_root = nullptr;
     std::unique_ptr<RootScreenHooks> m_screenHooks;
