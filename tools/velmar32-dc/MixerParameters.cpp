@@ -9,10 +9,16 @@ namespace {
 constexpr ParamId kFirstHeartbeat = 5201;
 constexpr ParamId kLastHeartbeat = 5214;
 
+// The factory table with what a running mixer reports in place of its placeholders.
+void fillPowerOnState(std::span<std::uint16_t, kParamCount> values) {
+    fillDefaults(values);
+    values[MixerParameters::kMainOutputScaling] = MixerParameters::kFullMainOutputScaling;
+}
+
 } // namespace
 
 MixerParameters::MixerParameters() {
-    fillDefaults(values_);
+    fillPowerOnState(values_);
 }
 
 bool MixerParameters::isLiveData(ParamId id) {
@@ -43,7 +49,7 @@ bool MixerParameters::store(ParamId id, std::uint16_t value) {
 
 void MixerParameters::resetToDefaults() {
     std::array<std::uint16_t, kParamCount> defaults{};
-    fillDefaults(defaults);
+    fillPowerOnState(defaults);
     for (ParamId id = 0; id <= kLastParam; ++id) {
         if (!isLiveData(id)) {
             values_[id] = defaults[id];

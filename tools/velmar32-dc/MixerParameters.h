@@ -19,6 +19,11 @@ public:
     static constexpr std::uint16_t kFactoryResetCode = 0x55AA;
     static constexpr ParamId kLastCalledScene = 4979;
     static constexpr ParamId kLockState = 5213;
+    // The main outputs' level scaling in percent, MAIN L in the low byte, MAIN R in the
+    // high byte. The factory table has 0 there, which a mixer never reports: it would
+    // mean that nothing reaches the main outputs.
+    static constexpr ParamId kMainOutputScaling = 5202;
+    static constexpr std::uint16_t kFullMainOutputScaling = 100 | (100 << 8);
 
     MixerParameters();
 
