@@ -24,25 +24,17 @@ constexpr std::int32_t kNothingChosen = -1;
 
 BriefContPage::BriefContPage(QWidget* parent, PageRegistry& registry, ScreenContext& screens,
                              HomeNavigation& navigation)
-    : Page(parent)
+    : ContainerPage(parent, registry,
+                    {PageId::BriefChannel, PageId::BriefFader, PageId::Player, PageId::Setting})
     , m_screens(screens)
     , m_navigation(navigation)
     , m_tabs(new HomeTabBar(screens.fonts, screens.images, this)) {
     setAccessibleName(QStringLiteral("brief_cont"));
-    auto* host = new PageHost(this);
-    m_container = new PageContainer(
-        registry, {PageId::BriefChannel, PageId::BriefFader, PageId::Player, PageId::Setting},
-        host);
-    host->setContainers({m_container});
-    auto* hostLayout = new QVBoxLayout(host);
-    hostLayout->setContentsMargins(0, 0, 0, 0);
-    hostLayout->addWidget(m_container);
-
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(kSpacing);
     column->addWidget(m_tabs);
-    column->addWidget(host, 1);
+    column->addWidget(&host(), 1);
 
     m_tabs->setTabHandler([this](int tab) { onTab(tab); });
     m_tabs->setStatusHandler([this] {
@@ -58,7 +50,7 @@ BriefContPage::BriefContPage(QWidget* parent, PageRegistry& registry, ScreenCont
 }
 
 void BriefContPage::enter() {
-    if (m_container->currentPage() == nullptr) {
+    if (container().currentPage() == nullptr) {
         showPage(PageId::BriefChannel, kNothingChosen);
     }
 }
@@ -90,10 +82,10 @@ void BriefContPage::onTab(int tab) {
 }
 
 void BriefContPage::showPage(PageId id, std::int32_t argument) {
-    m_container->open(id, argument);
+    container().open(id, argument);
     // A page that cannot be shown yet leaves the tab of the page still shown lit.
     lightTabOfShownPage();
-    switch (m_container->currentPageId().value_or(PageId::BriefChannel)) {
+    switch (container().currentPageId().value_or(PageId::BriefChannel)) {
     case PageId::BriefFader:
         panel_follow::showPage(m_screens, PanelPage::FaderPage);
         break;
@@ -111,7 +103,7 @@ void BriefContPage::showPage(PageId id, std::int32_t argument) {
 // The global bar, where there is one, follows the tab bar.
 void BriefContPage::lightTabOfShownPage() {
     const int tab = HomeTabBar::tabOfPage(
-        m_container->currentPageId().value_or(PageId::BriefChannel), m_navigation.currentBank());
+        container().currentPageId().value_or(PageId::BriefChannel), m_navigation.currentBank());
     m_tabs->highlight(tab);
     GlobalBar* bar = m_screens.root != nullptr ? m_screens.root->globalBar() : nullptr;
     if (bar == nullptr) {
@@ -123,40 +115,6 @@ void BriefContPage::lightTabOfShownPage() {
         bar->selectTab(GlobalBarTab::Media);
     } else if (tab == HomeTabBar::System) {
         bar->selectTab(GlobalBarTab::System);
-    }
-}
-
-Page* BriefContPage::shown() const {
-    return m_container->currentPage();
-}
-
-void BriefContPage::command(int code, int argument) {
-    if (Page* page = shown()) {
-        page->command(code, argument);
-    }
-}
-
-void BriefContPage::encoder(int encoder, int step) {
-    if (Page* page = shown()) {
-        page->encoder(encoder, step);
-    }
-}
-
-void BriefContPage::parameter(ParamId id, std::uint16_t value, bool fromNotify) {
-    if (Page* page = shown()) {
-        page->parameter(id, value, fromNotify);
-    }
-}
-
-void BriefContPage::channelName(int slot, std::string_view name) {
-    if (Page* page = shown()) {
-        page->channelName(slot, name);
-    }
-}
-
-void BriefContPage::sceneName(int scene, std::string_view name) {
-    if (Page* page = shown()) {
-        page->sceneName(scene, name);
     }
 }
 

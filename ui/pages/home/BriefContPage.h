@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/Page.h"
+#include "ui/toolkit/ContainerPage.h"
 #include "ui/toolkit/PageId.h"
 
 namespace v32 {
@@ -14,7 +14,7 @@ struct ScreenContext;
 // Page 2, `brief_cont`: the home screen's tab bar over the page its tabs lead to, the bank
 // overview (3), the full fader page (4), the media player (14) or the system menu (15). The
 // page hooks go on to the page shown.
-class BriefContPage : public Page {
+class BriefContPage : public ContainerPage {
     Q_OBJECT
 
 public:
@@ -25,27 +25,19 @@ public:
     // The argument names a tab: 0-4 the banks, 5 FADER, 6 MEDIA, 7 SYSTEM. The last three
     // light their own tab, anything else the current bank's.
     void open(std::int32_t argument) override;
-    void command(int code, int argument) override;
-    void encoder(int encoder, int step) override;
-    void parameter(ParamId id, std::uint16_t value, bool fromNotify) override;
-    void channelName(int slot, std::string_view name) override;
-    void sceneName(int scene, std::string_view name) override;
 
     // Shows one of the pages under the tabs and lights the tab that leads there.
     void showPage(PageId id, std::int32_t argument);
 
     HomeTabBar& tabBar() const { return *m_tabs; }
-    PageContainer& container() const { return *m_container; }
 
 private:
     void onTab(int tab);
     void lightTabOfShownPage();
-    Page* shown() const;
 
     ScreenContext& m_screens;
     HomeNavigation& m_navigation;
     HomeTabBar* m_tabs;
-    PageContainer* m_container;
 };
 
 } // namespace v32

@@ -21,18 +21,12 @@ bool isUnderTheTabs(PageId id) {
 } // namespace
 
 HomePage::HomePage(QWidget* parent, PageRegistry& registry, HomeNavigation& navigation)
-    : Page(parent)
+    : ContainerPage(parent, registry, {PageId::BriefCont, PageId::EditCont})
     , m_navigation(navigation) {
     setAccessibleName(QStringLiteral("home"));
-    auto* host = new PageHost(this);
-    m_container = new PageContainer(registry, {PageId::BriefCont, PageId::EditCont}, host);
-    host->setContainers({m_container});
-    auto* hostLayout = new QVBoxLayout(host);
-    hostLayout->setContentsMargins(0, 0, 0, 0);
-    hostLayout->addWidget(m_container);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(host);
+    column->addWidget(&host());
     m_navigation.setPageOpener(
         [this](PageId id, std::int32_t argument) { openInside(id, argument); });
 }
@@ -44,23 +38,23 @@ HomePage::~HomePage() {
 // The home tabs are shown once the home page is on screen, so that what they publish on
 // opening reaches them.
 void HomePage::enter() {
-    if (m_container->currentPage() == nullptr) {
-        m_container->open(PageId::BriefCont, m_navigation.currentBank());
+    if (container().currentPage() == nullptr) {
+        container().open(PageId::BriefCont, m_navigation.currentBank());
     }
 }
 
 void HomePage::open(std::int32_t argument) {
-    if (Page* page = shown()) {
+    if (Page* page = shownPage()) {
         page->open(argument);
     }
 }
 
 void HomePage::openInside(PageId id, std::int32_t argument) {
     if (!isUnderTheTabs(id)) {
-        m_container->open(id, argument);
+        container().open(id, argument);
         return;
     }
-    m_container->open(PageId::BriefCont, tabArgumentOf(id, argument));
+    container().open(PageId::BriefCont, tabArgumentOf(id, argument));
     if (BriefContPage* tabs = tabsPage()) {
         tabs->showPage(id, argument);
     }
@@ -75,41 +69,7 @@ int HomePage::tabArgumentOf(PageId id, std::int32_t argument) const {
 }
 
 BriefContPage* HomePage::tabsPage() const {
-    return qobject_cast<BriefContPage*>(m_container->page(PageId::BriefCont));
-}
-
-Page* HomePage::shown() const {
-    return m_container->currentPage();
-}
-
-void HomePage::command(int code, int argument) {
-    if (Page* page = shown()) {
-        page->command(code, argument);
-    }
-}
-
-void HomePage::encoder(int encoder, int step) {
-    if (Page* page = shown()) {
-        page->encoder(encoder, step);
-    }
-}
-
-void HomePage::parameter(ParamId id, std::uint16_t value, bool fromNotify) {
-    if (Page* page = shown()) {
-        page->parameter(id, value, fromNotify);
-    }
-}
-
-void HomePage::channelName(int slot, std::string_view name) {
-    if (Page* page = shown()) {
-        page->channelName(slot, name);
-    }
-}
-
-void HomePage::sceneName(int scene, std::string_view name) {
-    if (Page* page = shown()) {
-        page->sceneName(scene, name);
-    }
+    return qobject_cast<BriefContPage*>(container().page(PageId::BriefCont));
 }
 
 } // namespace v32

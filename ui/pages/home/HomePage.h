@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/Page.h"
+#include "ui/toolkit/ContainerPage.h"
 #include "ui/toolkit/PageId.h"
 
 namespace v32 {
@@ -13,7 +13,7 @@ class PageRegistry;
 // Page 1, `home`: the container of the mixer screens, which shows the home tabs (page 2)
 // or the channel editor (page 5). Every page hook goes on to the page it shows. It is
 // where the mixer screens open their pages: built, it becomes the navigation's page opener.
-class HomePage : public Page {
+class HomePage : public ContainerPage {
     Q_OBJECT
 
 public:
@@ -22,25 +22,17 @@ public:
 
     void enter() override;
     void open(std::int32_t argument) override;
-    void command(int code, int argument) override;
-    void encoder(int encoder, int step) override;
-    void parameter(ParamId id, std::uint16_t value, bool fromNotify) override;
-    void channelName(int slot, std::string_view name) override;
-    void sceneName(int scene, std::string_view name) override;
 
     // Pages under the home tabs are opened there, with their tab lit; the others here.
     void openInside(PageId id, std::int32_t argument);
 
-    PageContainer& container() const { return *m_container; }
     // Null until the home tabs have been shown.
     BriefContPage* tabsPage() const;
 
 private:
-    Page* shown() const;
     int tabArgumentOf(PageId id, std::int32_t argument) const;
 
     HomeNavigation& m_navigation;
-    PageContainer* m_container;
 };
 
 } // namespace v32
