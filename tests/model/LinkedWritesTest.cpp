@@ -1,24 +1,12 @@
 #include "app/model/LinkedWrites.h"
 
+#include "tests/support/StoredValues.h"
+
 #include <gtest/gtest.h>
-#include <map>
 #include <vector>
 
 namespace v32 {
 namespace {
-
-// Stored values for the rules to read; everything not set reads as 0.
-class FakeValues : public ParamReader {
-public:
-    std::uint16_t value(ParamId id) const override {
-        const auto found = m_values.find(id);
-        return found == m_values.end() ? 0 : found->second;
-    }
-    void set(ParamId id, std::uint16_t value) { m_values[id] = value; }
-
-private:
-    std::map<ParamId, std::uint16_t> m_values;
-};
 
 struct Write {
     int index;
@@ -77,7 +65,7 @@ const std::vector<PairCase> kPairCases = {
 
 TEST(LinkedWritesTest, PairRules) {
     for (const PairCase& c : kPairCases) {
-        FakeValues values;
+        test::StoredValues values;
         if (c.settingId != 0) {
             values.set(c.settingId, c.settingValue);
         }
@@ -92,7 +80,7 @@ TEST(LinkedWritesTest, PairRules) {
 }
 
 TEST(LinkedWritesTest, ParametersOutsideChannelsAreWrittenAlone) {
-    FakeValues values;
+    test::StoredValues values;
     values.set(5108, 0xFFFF);
     values.set(5109, 0xFFFF);
     for (const ParamId id : {ParamId{0}, ParamId{5108}, ParamId{5213}, kLastParam}) {

@@ -1,23 +1,12 @@
 #include "app/model/MonitorSend.h"
 
+#include "tests/support/StoredValues.h"
+
 #include <gtest/gtest.h>
-#include <map>
 #include <vector>
 
 namespace v32 {
 namespace {
-
-class StoredValues : public ParamReader {
-public:
-    std::uint16_t value(ParamId id) const override {
-        const auto found = m_values.find(id);
-        return found == m_values.end() ? 0 : found->second;
-    }
-    void set(ParamId id, std::uint16_t value) { m_values[id] = value; }
-
-private:
-    std::map<ParamId, std::uint16_t> m_values;
-};
 
 struct ExpectedWrite {
     ParamId id;
@@ -40,7 +29,7 @@ class MonitorSendSwitch : public testing::TestWithParam<SwitchCase> {};
 
 TEST_P(MonitorSendSwitch, WritesThePairWithTheTopBitsKept) {
     const SwitchCase& c = GetParam();
-    StoredValues values;
+    test::StoredValues values;
     values.set(c.storedId, c.stored);
     const MonitorSend send(values, c.channel);
     std::vector<ExpectedWrite> written;

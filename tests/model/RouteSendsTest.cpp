@@ -1,22 +1,11 @@
 #include "app/model/RouteSends.h"
 
+#include "tests/support/StoredValues.h"
+
 #include <gtest/gtest.h>
-#include <map>
 
 namespace v32 {
 namespace {
-
-class StoredValues : public ParamReader {
-public:
-    std::uint16_t value(ParamId id) const override {
-        const auto found = m_values.find(id);
-        return found == m_values.end() ? 0 : found->second;
-    }
-    void set(ParamId id, std::uint16_t value) { m_values[id] = value; }
-
-private:
-    std::map<ParamId, std::uint16_t> m_values;
-};
 
 constexpr ParamId kStereoSendModes = 5110;
 // AUX3 (send 2) of CH29/30 fed from its right half only: mode 2 at bits 4-5.
@@ -92,7 +81,7 @@ const CellCase kCellCases[] = {
 };
 
 TEST(RouteSendsTest, EachCellWritesAndShowsItsSend) {
-    StoredValues values;
+    test::StoredValues values;
     values.set(kStereoSendModes, kAux3RightOnly);
     for (const CellCase& c : kCellCases) {
         SCOPED_TRACE(c.what);
@@ -102,7 +91,7 @@ TEST(RouteSendsTest, EachCellWritesAndShowsItsSend) {
 }
 
 TEST(RouteSendsTest, AStereoInputShowsEachSendFromTheHalfThatCarriesIt) {
-    StoredValues values;
+    test::StoredValues values;
     values.set(kStereoSendModes, kAux3RightOnly);
     const Channel stereo{KindInput, 28};
     struct Case {

@@ -2,24 +2,12 @@
 
 #include "app/model/LinkedWrites.h"
 #include "app/model/StereoSendMode.h"
+#include "tests/support/StoredValues.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 namespace v32 {
 namespace {
-
-class SendValues : public ParamReader {
-public:
-    std::uint16_t value(ParamId id) const override {
-        const auto found = m_values.find(id);
-        return found == m_values.end() ? 0 : found->second;
-    }
-    void set(ParamId id, std::uint16_t value) { m_values[id] = value; }
-
-private:
-    std::map<ParamId, std::uint16_t> m_values;
-};
 
 constexpr SendBus aux(int index) {
     return {SendBus::Type::Aux, index};
@@ -90,7 +78,7 @@ const ShownCase kShownCases[] = {
 
 TEST(SendOnFaderTest, StereoInputShowsTheRightHalfOnlyForRightOnlySends) {
     for (const ShownCase& c : kShownCases) {
-        SendValues values;
+        test::StoredValues values;
         values.set(c.modeWord, c.modeValue);
         const int number = (c.bus.type == SendBus::Type::Aux ? 13 : 33) + c.bus.index;
         EXPECT_EQ(SendOnFader::shownSendId(values, {KindInput, c.input}, c.bus),
@@ -104,7 +92,7 @@ TEST(SendOnFaderTest, StereoInputShowsTheRightHalfOnlyForRightOnlySends) {
 TEST(SendOnFaderTest, ShownSendHoldsWhatTheStripWrote) {
     constexpr std::uint16_t kLevel = 0x8000 | 950;
     for (int mode = 0; mode <= StereoSendMode::kBoth; ++mode) {
-        SendValues values;
+        test::StoredValues values;
         values.set(5112, StereoSendMode::withMode(0, 5, mode));
         const Channel stereo{KindInput, 30};
         const LinkedWrites writes(values, SendOnFader::sendId(stereo, aux(5)), kLevel);

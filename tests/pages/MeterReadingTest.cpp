@@ -1,25 +1,18 @@
 #include "ui/pages/home/MeterReading.h"
 
+#include "tests/support/StoredValues.h"
+
 #include <gtest/gtest.h>
-#include <map>
 
 namespace v32 {
 namespace {
 
-class StoredValues : public ParamReader {
+class StoredValues : public test::StoredValues {
 public:
-    std::uint16_t value(ParamId id) const override {
-        const auto found = m_values.find(id);
-        return found == m_values.end() ? 0 : found->second;
-    }
-    void set(ParamId id, std::uint16_t value) { m_values[id] = value; }
     void setMeters(ParamId word, std::int8_t even, std::int8_t odd) {
         set(word, static_cast<std::uint16_t>(static_cast<std::uint8_t>(even) << 8 |
                                              static_cast<std::uint8_t>(odd)));
     }
-
-private:
-    std::map<ParamId, std::uint16_t> m_values;
 };
 
 using meters::channelMeters;
