@@ -130,7 +130,7 @@ int Application::start() {
 void Application::initialise() {
     m_conditions.localDevice = m_context.localDevice;
     const LinkFactory links(m_context.serial, m_udpTarget, m_wakeup, m_clock, m_dump,
-                            m_environment.log);
+                            m_environment.log, m_environment.mixerUdpPort);
     m_transport = links.create(kBuiltLinkType);
     m_link.attach(*m_transport);
     m_link.open();

@@ -4,6 +4,7 @@
 #include "app/core/NativeConfig.h"
 #include "app/core/PresetFile.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
@@ -16,6 +17,8 @@ struct StartupEnvironment {
     // The identifier header is looked for here, then in the source tree relative to it.
     std::filesystem::path headerDirectory{"."};
     ProbePorts probePorts;
+    // Where the UDP link reaches the mixer; a stand-in on a port of its own can be aimed at.
+    std::uint16_t mixerUdpPort = 8086;
     std::FILE* log = stdout;
 };
 

@@ -10,13 +10,15 @@
 namespace v32 {
 
 LinkFactory::LinkFactory(const SerialSettings& serial, const UdpTarget& udpTarget, UiWakeup& wakeup,
-                         const Clock& clock, const FrameDump& dump, std::FILE* log)
+                         const Clock& clock, const FrameDump& dump, std::FILE* log,
+                         std::uint16_t udpPort)
     : serial_(serial)
     , udpTarget_(udpTarget)
     , wakeup_(wakeup)
     , clock_(clock)
     , dump_(dump)
-    , log_(log) {}
+    , log_(log)
+    , udpPort_(udpPort) {}
 
 std::unique_ptr<Link> LinkFactory::create(LinkType type) const {
     switch (type) {
@@ -25,7 +27,7 @@ std::unique_ptr<Link> LinkFactory::create(LinkType type) const {
         return std::make_unique<SerialLink>(std::string(serial_.portName.data()), serial_.baudRate,
                                             wakeup_, dump_, log_);
     case LinkType::Udp:
-        return std::make_unique<UdpLink>(udpTarget_, wakeup_, dump_);
+        return std::make_unique<UdpLink>(udpTarget_, wakeup_, dump_, udpPort_);
     case LinkType::Tcp:
         return std::make_unique<TcpLink>(clock_, dump_);
     case LinkType::None:

@@ -4,9 +4,11 @@
 #include "app/core/SerialSettings.h"
 #include "app/link/FrameDump.h"
 #include "app/link/Link.h"
+#include "app/link/UdpLink.h"
 #include "app/link/UdpTarget.h"
 #include "app/link/UiWakeup.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -17,7 +19,8 @@ namespace v32 {
 class LinkFactory {
 public:
     LinkFactory(const SerialSettings& serial, const UdpTarget& udpTarget, UiWakeup& wakeup,
-                const Clock& clock, const FrameDump& dump, std::FILE* log = stdout);
+                const Clock& clock, const FrameDump& dump, std::FILE* log = stdout,
+                std::uint16_t udpPort = UdpLink::kMixerPort);
 
     // The link is made closed; open() it. Types None and Disabled give a link that does
     // nothing.
@@ -30,6 +33,7 @@ private:
     const Clock& clock_;
     const FrameDump& dump_;
     std::FILE* log_;
+    std::uint16_t udpPort_;
 };
 
 } // namespace v32
