@@ -6,8 +6,10 @@
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
+    // A screen larger than the program's window, which the platform's small default screen
+    // would have maximised onto it.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VELMAR32_BENCH_SCREEN);
     }
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
