@@ -3,6 +3,7 @@
 #include "app/protocol/FixedFrames.h"
 #include "app/protocol/Frame.h"
 #include "app/protocol/PayloadText.h"
+#include "tools/velmar32-dc/DemoMix.h"
 #include "tools/velmar32-dc/MediaModule.h"
 #include "tools/velmar32-dc/NetworkSettings.h"
 
@@ -30,6 +31,9 @@ DataCentre::DataCentre(const Clock& clock, DataCentreConfig config)
     , config_(std::move(config))
     , settings_(config_.deviceName, config_.firmwareVersion)
     , meters_(config_.seed) {
+    if (config_.demoMix) {
+        applyDemoMix(parameters_);
+    }
     meters_.advance(clock_.nowMs(), parameters_);
 }
 

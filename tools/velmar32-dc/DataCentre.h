@@ -31,6 +31,8 @@ struct DataCentreConfig {
     std::string deviceName = "unnamed";
     std::string firmwareVersion = "1.0.0";
     std::uint32_t seed = 1;
+    // Starts from a sound-check mix instead of the factory settings.
+    bool demoMix = false;
 };
 
 // The mixer's data centre as its clients see it: the parameter words, the scenes, the

@@ -29,6 +29,7 @@ constexpr std::string_view kUsage =
     "  --model-code N       model code in the identify reply (0x2F)\n"
     "  --firmware TEXT      firmware version reported as FW_VER (1.0.0)\n"
     "  --seed N             seed of the live data and of the faults (1)\n"
+    "  --demo-mix           start from a sound-check mix instead of the factory settings\n"
     "the media module (USB disk player, recorder, Bluetooth, USB audio, S/PDIF):\n"
     "  --media              serve it, with a built-in disk of a few hundred songs\n"
     "  --media-dir PATH     serve it, with a disk of the folders and audio files under PATH\n"
@@ -148,6 +149,8 @@ bool applyFlag(ProgramOptions& options, std::string_view flag) {
         options.allowRemote = true;
     } else if (flag == "--log") {
         options.log = true;
+    } else if (flag == "--demo-mix") {
+        options.mixer.demoMix = true;
     } else if (flag == "--media") {
         options.media = true;
     } else if (flag == "--no-console") {
