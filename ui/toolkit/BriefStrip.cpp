@@ -52,7 +52,7 @@ QString gainText(double decibels) {
 } // namespace
 
 BriefStrip::BriefStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
-    : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
+    : ReportingStrip(parent, kDefaultSize, BoxStyle::theme())
     , m_name(makeStripButton(this, "", ButtonColour::Blue, false, fonts.fontOfSize(kNamePixelSize),
                              kRowHeight))
     , m_gain(makeStripLabel(this, gainText(-119.9), fonts.fontOfSize(kTextPixelSize)))
@@ -137,21 +137,6 @@ void BriefStrip::layOut() {
     column->addWidget(m_pan);
     column->addLayout(faderRow, 1);
     column->addWidget(m_level);
-}
-
-void BriefStrip::setCallback(Callback callback, void* user) {
-    m_callback = std::move(callback);
-    m_user = user;
-}
-
-void BriefStrip::report(Action action) {
-    if (m_callback) {
-        m_callback(action, m_user);
-    }
-}
-
-void BriefStrip::reportClicks(StyledWidget* widget, Action action) {
-    connect(widget, &StyledWidget::clicked, this, [this, action] { report(action); });
 }
 
 void BriefStrip::setName(const QString& name) {

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/ReportingStrip.h"
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 namespace v32 {
 
@@ -22,7 +21,7 @@ class TextLabel;
 // its equaliser, pan, a two-channel meter beside the fader, gate and compressor lamps, M and
 // S, and the fader level. It reports what the user does to the owner's callback and writes
 // no parameter itself.
-class BriefStrip : public StyledWidget {
+class BriefStrip : public ReportingStrip {
     Q_OBJECT
 
 public:
@@ -34,15 +33,12 @@ public:
         FaderMoved = 5,
         PanMoved = 6,
     };
-    using Callback = std::function<void(int action, void* user)>;
 
     // The fall limit of the strip meters: a full fall takes ten updates.
     static constexpr int kMeterFallPercent = 10;
     static constexpr int kDefaultEqBands = 4;
 
     BriefStrip(FontCache& fonts, ImageCache& images, QWidget* parent = nullptr);
-
-    void setCallback(Callback callback, void* user);
 
     void setName(const QString& name);
     QString name() const;
@@ -86,8 +82,6 @@ public:
     QSize sizeHint() const override;
 
 private:
-    void report(Action action);
-    void reportClicks(StyledWidget* widget, Action action);
     void layOut();
 
     Button* m_name;
@@ -103,8 +97,6 @@ private:
     Button* m_mute;
     Button* m_solo;
     TextLabel* m_level;
-    Callback m_callback;
-    void* m_user = nullptr;
 };
 
 } // namespace v32

@@ -26,7 +26,7 @@ constexpr int kRadius = 4;
 } // namespace
 
 ChannelStrip::ChannelStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
-    : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
+    : ReportingStrip(parent, kDefaultSize, BoxStyle::theme())
     , m_name(makeStripLabel(this, QStringLiteral("CH"), fonts.fontOfSize(kNamePixelSize)))
     , m_enter(makeStripButton(this, "ENTER", ButtonColour::Blue, false,
                               fonts.fontOfSize(kButtonPixelSize), kButtonHeight))
@@ -73,21 +73,6 @@ ChannelStrip::ChannelStrip(FontCache& fonts, ImageCache& images, QWidget* parent
         report(FaderMoved);
     });
     setName(m_name->text());
-}
-
-void ChannelStrip::setCallback(Callback callback, void* user) {
-    m_callback = std::move(callback);
-    m_user = user;
-}
-
-void ChannelStrip::report(Action action) {
-    if (m_callback) {
-        m_callback(action, m_user);
-    }
-}
-
-void ChannelStrip::reportClicks(Button* button, Action action) {
-    connect(button, &StyledWidget::clicked, this, [this, action] { report(action); });
 }
 
 void ChannelStrip::setName(const QString& name) {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/ReportingStrip.h"
 
 #include <QString>
-#include <functional>
 
 namespace v32 {
 
@@ -17,7 +16,7 @@ class TextLabel;
 // an optional level text, an optional OFF button, MUTE and SOLO. It reports what the user
 // does to the owner's callback and writes no parameter itself; the owner writes them
 // and sets the strip from what the mixer reports back.
-class ChannelStrip : public StyledWidget {
+class ChannelStrip : public ReportingStrip {
     Q_OBJECT
 
 public:
@@ -28,11 +27,8 @@ public:
         Solo = 4,
         FaderMoved = 5,
     };
-    using Callback = std::function<void(int action, void* user)>;
 
     ChannelStrip(FontCache& fonts, ImageCache& images, QWidget* parent = nullptr);
-
-    void setCallback(Callback callback, void* user);
 
     void setName(const QString& name);
     QString name() const;
@@ -58,9 +54,6 @@ public:
     QSize sizeHint() const override;
 
 private:
-    void report(Action action);
-    void reportClicks(Button* button, Action action);
-
     TextLabel* m_name;
     Button* m_enter;
     Fader* m_fader;
@@ -68,8 +61,6 @@ private:
     Button* m_off;
     Button* m_mute;
     Button* m_solo;
-    Callback m_callback;
-    void* m_user = nullptr;
 };
 
 } // namespace v32

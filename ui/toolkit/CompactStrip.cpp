@@ -38,7 +38,7 @@ FlatButton* makeExtraButton(QWidget* parent, const QFont& font) {
 } // namespace
 
 CompactStrip::CompactStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
-    : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
+    : ReportingStrip(parent, kDefaultSize, BoxStyle::theme())
     , m_name(makeStripButton(this, "", ButtonColour::Blue, false,
                              fonts.fontOfSize(kButtonPixelSize), kButtonHeight))
     , m_mute(makeStripButton(this, "M", ButtonColour::Red, true, fonts.fontOfSize(kButtonPixelSize),
@@ -101,21 +101,6 @@ CompactStrip::CompactStrip(FontCache& fonts, ImageCache& images, QWidget* parent
         report(FaderMoved);
     });
     setName(QStringLiteral("CH1"));
-}
-
-void CompactStrip::setCallback(Callback callback, void* user) {
-    m_callback = std::move(callback);
-    m_user = user;
-}
-
-void CompactStrip::report(Action action) {
-    if (m_callback) {
-        m_callback(action, m_user);
-    }
-}
-
-void CompactStrip::reportClicks(StyledWidget* widget, Action action) {
-    connect(widget, &StyledWidget::clicked, this, [this, action] { report(action); });
 }
 
 void CompactStrip::setName(const QString& name) {

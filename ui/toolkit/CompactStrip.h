@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/ReportingStrip.h"
 
 #include <QString>
-#include <functional>
 
 namespace v32 {
 
@@ -17,7 +16,7 @@ class TextLabel;
 // A narrow strip for the full fader page: a name button, M and S, the fader with a small
 // column of two optional extra buttons beside it, and the level as a bare number. It reports
 // what the user does to the owner's callback and writes no parameter itself.
-class CompactStrip : public StyledWidget {
+class CompactStrip : public ReportingStrip {
     Q_OBJECT
 
 public:
@@ -30,11 +29,8 @@ public:
         FirstExtra = 6,
         SecondExtra = 7,
     };
-    using Callback = std::function<void(int action, void* user)>;
 
     CompactStrip(FontCache& fonts, ImageCache& images, QWidget* parent = nullptr);
-
-    void setCallback(Callback callback, void* user);
 
     void setName(const QString& name);
     QString name() const;
@@ -61,9 +57,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void report(Action action);
-    void reportClicks(StyledWidget* widget, Action action);
-
     Button* m_name;
     Button* m_mute;
     Button* m_solo;
@@ -72,8 +65,6 @@ private:
     FlatButton* m_firstExtra;
     FlatButton* m_secondExtra;
     TextLabel* m_level;
-    Callback m_callback;
-    void* m_user = nullptr;
 };
 
 } // namespace v32
