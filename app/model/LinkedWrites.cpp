@@ -1,6 +1,7 @@
 #include "app/model/LinkedWrites.h"
 
 #include "app/model/Channel.h"
+#include "app/model/StereoSendMode.h"
 
 namespace v32 {
 
@@ -9,7 +10,6 @@ namespace {
 constexpr int kFirstStereoInput = 28;
 constexpr int kFirstAuxSend = 13;
 constexpr int kLastAuxSend = 26;
-constexpr int kSendsPerModeWord = 8;
 constexpr int kMonitorLeft = 84;
 constexpr int kMonitorRight = 85;
 
@@ -26,29 +26,6 @@ bool staysPerSideOnLinkedInputs(int number) {
 bool isPairLinked(std::uint16_t links, int index) {
     const int bit = index / 2;
     return bit < 16 && ((links >> bit) & 1U) != 0;
-}
-
-// Send mode of AUX send m of a fixed stereo input: 1 feeds the left half only, 2 the right
-// half only, anything else both.
-enum class SendMode {
-    Both,
-    LeftOnly,
-    RightOnly
-};
-
-SendMode sendModeOf(const ParamReader& values, int index, int send) {
-    const ParamId modeId =
-        static_cast<ParamId>(LinkedWrites::kFirstStereoSendModes + (index - kFirstStereoInput) +
-                             send / kSendsPerModeWord);
-    const unsigned mode = (values.value(modeId) >> (2 * (send % kSendsPerModeWord))) & 3U;
-    switch (mode) {
-    case 1:
-        return SendMode::LeftOnly;
-    case 2:
-        return SendMode::RightOnly;
-    default:
-        return SendMode::Both;
-    }
 }
 
 } // namespace
@@ -95,17 +72,10 @@ void LinkedWrites::writeStereoInput(int index, int number, std::uint16_t value) 
     } else if (number == 30 || number == 32) {
         writeSplit(index, number, 0, value);
     } else if (inRange(number, kFirstAuxSend, kLastAuxSend)) {
-        switch (sendModeOf(m_values, index, number - kFirstAuxSend)) {
-        case SendMode::LeftOnly:
-            writeSplit(index, number, value, 0);
-            break;
-        case SendMode::RightOnly:
-            writeSplit(index, number, 0, value);
-            break;
-        case SendMode::Both:
-            writeSplit(index, number, value, value);
-            break;
-        }
+        // A send fed by one side only carries nothing on the other.
+        const int mode = StereoSendMode::of(m_values, index, number - kFirstAuxSend);
+        writeSplit(index, number, mode == StereoSendMode::kRight ? 0 : value,
+                   mode == StereoSendMode::kLeft ? 0 : value);
     } else {
         writeSplit(index, number, value, value);
     }

@@ -16,7 +16,6 @@ class LinkedWrites {
 public:
     static constexpr ParamId kInputLinks = 5108;
     static constexpr ParamId kBusLinks = 5109;
-    static constexpr ParamId kFirstStereoSendModes = 5110;
 
     LinkedWrites(const ParamReader& values, ParamId id, std::uint16_t value);
 

@@ -1,6 +1,6 @@
 #include "app/model/RouteSends.h"
 
-#include "app/model/LinkedWrites.h"
+#include "app/model/StereoSendMode.h"
 
 namespace v32 {
 
@@ -16,9 +16,6 @@ constexpr int kInputMainLeft = 29;
 constexpr int kInputMainRight = 30;
 constexpr int kEffectFirstAux = 183;
 constexpr int kEffectMainLeft = 199;
-constexpr int kFirstStereoInput = 28;
-constexpr int kSendsPerModeWord = 8;
-constexpr unsigned kRightOnlyMode = 2;
 
 int cellCount(int row) {
     switch (row) {
@@ -58,11 +55,7 @@ int effectNumber(int row, int cell) {
 } // namespace
 
 bool RouteSends::feedsRightOnly(const ParamReader& values, int leftIndex, int aux) {
-    const auto modeId =
-        static_cast<ParamId>(LinkedWrites::kFirstStereoSendModes + (leftIndex - kFirstStereoInput) +
-                             aux / kSendsPerModeWord);
-    const unsigned mode = (values.value(modeId) >> (2 * (aux % kSendsPerModeWord))) & 3U;
-    return mode == kRightOnlyMode;
+    return StereoSendMode::usesRightHalf(StereoSendMode::of(values, leftIndex, aux));
 }
 
 ParamId RouteSends::writtenId(Channel channel, int row, int cell) {
