@@ -203,10 +203,18 @@ void ParamModel::acknowledgeSceneSave() {
     m_status.set(StatusBytes::kSceneSaveDone, 1);
 }
 
+// A rename still on its way to the device wins over a reply that was sent before the device
+// had it: the pending write sends the stored text, so taking the reply would lose the rename.
 void ParamModel::sceneNameArrived(int scene, std::string_view text) {
-    if (m_sceneNames.store(sceneSlot(scene), text)) {
-        m_sceneNames.requests().clear(static_cast<std::size_t>(sceneSlot(scene)));
+    const int slot = sceneSlot(scene);
+    if (!SceneNameTable::isSlot(slot)) {
+        return;
     }
+    const auto entry = static_cast<std::size_t>(slot);
+    if (!m_sceneNames.writes().isPending(entry)) {
+        m_sceneNames.store(slot, text);
+    }
+    m_sceneNames.requests().clear(entry);
 }
 
 void ParamModel::sceneNameWritten(int scene) {
@@ -216,9 +224,14 @@ void ParamModel::sceneNameWritten(int scene) {
 }
 
 void ParamModel::channelNameArrived(int slot, std::string_view text) {
-    if (m_channelNames.store(slot, text)) {
-        m_channelNames.requests().clear(static_cast<std::size_t>(slot));
+    if (!ChannelNameTable::isSlot(slot)) {
+        return;
     }
+    const auto entry = static_cast<std::size_t>(slot);
+    if (!m_channelNames.writes().isPending(entry)) {
+        m_channelNames.store(slot, text);
+    }
+    m_channelNames.requests().clear(entry);
 }
 
 void ParamModel::channelNameWritten(int slot) {

@@ -61,6 +61,37 @@ TEST_F(SceneAndNameTest, RenameGoesOutWithItsNulUntilConfirmed) {
     EXPECT_TRUE(sink.frames().empty());
 }
 
+// A name read answered late, after the user renamed the slot, must not put the old name back:
+// the rename that is still waiting goes out as typed, and names arriving once the device has
+// confirmed it are taken again.
+TEST_F(SceneAndNameTest, ALateNameReplyDoesNotUndoARenameThatIsStillGoingOut) {
+    model.requestSceneNames();
+    model.requestChannelNames();
+    model.setSceneName(3, "Live");
+    model.setChannelName(7, "Kick");
+    model.sceneNameArrived(3, "Scene 3");
+    model.channelNameArrived(7, "CH8");
+    EXPECT_EQ(model.sceneName(3), "Live");
+    EXPECT_EQ(model.channelName(7), "Kick");
+    EXPECT_FALSE(model.sceneNames().requests().isPending(2));
+    EXPECT_FALSE(model.channelNames().requests().isPending(7));
+
+    pacedTick();
+    const std::vector<SentFrame> scene = sink.framesWith(MSG_SCENE_NAME_SET);
+    const std::vector<SentFrame> channel = sink.framesWith(MSG_NAME_SET);
+    ASSERT_EQ(scene.size(), 1U);
+    ASSERT_EQ(channel.size(), 1U);
+    EXPECT_EQ(scene[0].payload, (std::vector<std::uint8_t>{3, 'L', 'i', 'v', 'e', 0}));
+    EXPECT_EQ(channel[0].payload, (std::vector<std::uint8_t>{7, 'K', 'i', 'c', 'k', 0}));
+
+    model.sceneNameWritten(3);
+    model.channelNameWritten(7);
+    model.sceneNameArrived(3, "Encore");
+    model.channelNameArrived(7, "Snare");
+    EXPECT_EQ(model.sceneName(3), "Encore");
+    EXPECT_EQ(model.channelName(7), "Snare");
+}
+
 TEST_F(SceneAndNameTest, NameReadsGoOutOneScenePerRunAndStopOnArrival) {
     model.requestSceneNames();
     model.requestChannelNames();
