@@ -85,52 +85,6 @@ constexpr Key kLowerLayout[] = {{"1#", KeyAction::ShowSymbols, 2},
                                 kEndOfRow,
                                 kEndOfRow};
 
-constexpr Key kUpperLayout[] = {{"1#", KeyAction::ShowSymbols, 2},
-                                insert("Q"),
-                                insert("W"),
-                                insert("E"),
-                                insert("R"),
-                                insert("T"),
-                                insert("Y"),
-                                insert("U"),
-                                insert("I"),
-                                insert("O"),
-                                insert("P"),
-                                kBackspace,
-                                kEndOfRow,
-                                {"abc", KeyAction::ShowLower, 2},
-                                insert("A"),
-                                insert("S"),
-                                insert("D"),
-                                insert("F"),
-                                insert("G"),
-                                insert("H"),
-                                insert("J"),
-                                insert("K"),
-                                insert("L"),
-                                kEnter,
-                                kEndOfRow,
-                                insert("_"),
-                                insert("-"),
-                                insert("Z"),
-                                insert("X"),
-                                insert("C"),
-                                insert("V"),
-                                insert("B"),
-                                insert("N"),
-                                insert("M"),
-                                insert("."),
-                                insert(","),
-                                insert(":"),
-                                kEndOfRow,
-                                kClose,
-                                kLeft,
-                                kSpace,
-                                kRight,
-                                kOk,
-                                kEndOfRow,
-                                kEndOfRow};
-
 constexpr Key kSymbolLayout[] = {insert("1"),
                                  insert("2"),
                                  insert("3"),
@@ -200,12 +154,13 @@ constexpr Key kNumberLayout[] = {insert("1"),
                                  kEndOfRow,
                                  kEndOfRow};
 
+// The capitals are the letters layout with shift applied, so that no key can move between
+// the two.
 std::span<const Key> layoutOf(KeyboardMode mode) {
     switch (mode) {
     case KeyboardMode::TextLower:
-        return kLowerLayout;
     case KeyboardMode::TextUpper:
-        return kUpperLayout;
+        return kLowerLayout;
     case KeyboardMode::Symbols:
         return kSymbolLayout;
     case KeyboardMode::Number:
@@ -223,6 +178,24 @@ std::uint16_t backgroundOf(KeyAction action) {
     default:
         return kControlKey;
     }
+}
+
+// What a key of the layout shows and does in the mode: with capitals on, the letters are
+// typed in upper case and the shift key leads back to the small letters.
+struct KeyFace {
+    QString caption;
+    KeyAction action;
+};
+
+KeyFace faceOf(const Key& key, KeyboardMode mode) {
+    const QString caption = QString::fromUtf8(key.caption);
+    if (mode != KeyboardMode::TextUpper) {
+        return {caption, key.action};
+    }
+    if (key.action == KeyAction::ShowUpper) {
+        return {QStringLiteral("abc"), KeyAction::ShowLower};
+    }
+    return {key.action == KeyAction::Insert ? caption.toUpper() : caption, key.action};
 }
 
 } // namespace
@@ -279,7 +252,8 @@ void OnScreenKeyboard::build() {
             m_rowWidgets.push_back(rowWidget);
             row = rowWidget;
         }
-        auto* button = new TextLabel(row, QString::fromUtf8(key.caption));
+        const KeyFace face = faceOf(key, m_mode);
+        auto* button = new TextLabel(row, face.caption);
         button->setFont(m_keyFont);
         button->setClickable(true);
         if (key.spokenName != nullptr) {
@@ -290,11 +264,10 @@ void OnScreenKeyboard::build() {
         applyBoxStyle(*button, {.width = grow(key.width),
                                 .height = kContentSize,
                                 .backgroundOpacity = 255,
-                                .background = backgroundOf(key.action),
+                                .background = backgroundOf(face.action),
                                 .radius = kKeyRadius});
-        const QString typed = QString::fromUtf8(key.caption);
         connect(button, &StyledWidget::clicked, this,
-                [this, action = key.action, typed] { activate(action, typed); });
+                [this, action = face.action, typed = face.caption] { activate(action, typed); });
         rowLayout->addWidget(button);
         m_keys.push_back(button);
     }
