@@ -3,10 +3,10 @@
 // wide as the equaliser page's, with both filters and the seven bands of a bus; and one
 // paint of the full graph with the analyser bars behind the curve.
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/EqCurve.h"
-#include "ui/toolkit/EqGraph.h"
-#include "ui/toolkit/FontCache.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/graphs/EqCurve.h"
+#include "ui/toolkit/graphs/EqGraph.h"
+#include "ui/toolkit/style/FontCache.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>

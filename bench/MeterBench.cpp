@@ -3,13 +3,13 @@
 // each of 14 bank strips) taking new levels and repainting at once, as the meter timers do
 // ten times a second. Everything is drawn offscreen into an image of the window's size.
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/BriefStrip.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/MeterBar.h"
-#include "ui/toolkit/MeterLevel.h"
-#include "ui/toolkit/ScaleMeter.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/widgets/BriefStrip.h"
+#include "ui/toolkit/widgets/MeterBar.h"
+#include "ui/toolkit/widgets/MeterLevel.h"
+#include "ui/toolkit/widgets/ScaleMeter.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -3,9 +3,9 @@
 // view) near the top, in the middle and at the end of the list. A frame must stay far
 // below the 16 ms of a 60 Hz display wherever the list stands.
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ScrollList.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/ScrollList.h"
 
 #include <QImage>
 #include <QString>

@@ -5,9 +5,9 @@
 // stay under: 5 % of one core, and 300 ms.
 
 #include "app/model/ParamModel.h"
+#include "app/values/ValueConversion.h"
 #include "bench/SurfaceSession.h"
 #include "tests/e2e/StandInProcess.h"
-#include "ui/toolkit/values/ValueConversion.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

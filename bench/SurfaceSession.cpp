@@ -5,7 +5,7 @@
 #include "ui/pages/devicelist/DeviceList.h"
 #include "ui/pages/devicelist/DeviceListRow.h"
 #include "ui/pages/devicelist/DeviceListScreen.h"
-#include "ui/toolkit/Button.h"
+#include "ui/toolkit/widgets/Button.h"
 
 #include <QTest>
 #include <QTimer>

@@ -10,11 +10,11 @@
 #include "platform/EventPump.h"
 #include "platform/MainWindow.h"
 #include "ui/pages/devicelist/DeviceList.h"
-#include "ui/toolkit/GlobalBar.h"
-#include "ui/toolkit/PinyinDictionary.h"
-#include "ui/toolkit/RootScreen.h"
-#include "ui/toolkit/RootScreenHooks.h"
-#include "ui/toolkit/TextEntryMode.h"
+#include "ui/toolkit/framework/GlobalBar.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/framework/RootScreenHooks.h"
+#include "ui/toolkit/textentry/PinyinDictionary.h"
+#include "ui/toolkit/textentry/TextEntryMode.h"
 
 #include <utility>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/resources/ResourceDisk.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/HomeScreens.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/PageRegistry.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/framework/PageRegistry.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "platform/ProgramPictures.h"
 
-#include "platform/resources/ResourceDisk.h"
+#include "ui/resources/ResourceDisk.h"
 
 namespace v32 {
 

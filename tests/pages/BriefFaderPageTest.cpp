@@ -3,14 +3,14 @@
 #include "BriefFaderRig.h"
 #include "app/model/ChannelColour.h"
 #include "app/model/ChannelSlot.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/home/FaderPageColourBar.h"
 #include "ui/pages/home/FaderPageMixTile.h"
 #include "ui/pages/home/FaderPageSidePanel.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/CompactStrip.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/TitledPanel.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/CompactStrip.h"
+#include "ui/toolkit/widgets/Fader.h"
+#include "ui/toolkit/widgets/TitledPanel.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>

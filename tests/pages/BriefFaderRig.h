@@ -8,15 +8,15 @@
 #include "app/model/ModelConditions.h"
 #include "app/model/ParamModel.h"
 #include "app/protocol/FrameSink.h"
-#include "platform/resources/ResourceDisk.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/HomeNavigation.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/PageRegistry.h"
-#include "ui/toolkit/PinyinDictionary.h"
-#include "ui/toolkit/RootScreen.h"
-#include "ui/toolkit/RootScreenHooks.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/framework/PageRegistry.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/framework/RootScreenHooks.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/textentry/PinyinDictionary.h"
 
 #include <memory>
 #include <utility>

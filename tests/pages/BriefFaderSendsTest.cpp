@@ -1,16 +1,16 @@
 #include "BriefFaderRig.h"
 #include "app/model/SendOnFader.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/home/BriefFaderPage.h"
 #include "ui/pages/home/FaderPageSendStrip.h"
 #include "ui/pages/home/FaderPageSendTile.h"
 #include "ui/pages/home/FaderPageSidePanel.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/ChannelStrip.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/TextLabel.h"
-#include "ui/toolkit/TitledPanel.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/ChannelStrip.h"
+#include "ui/toolkit/widgets/Fader.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/TextLabel.h"
+#include "ui/toolkit/widgets/TitledPanel.h"
 
 #include <QSignalSpy>
 #include <QTest>

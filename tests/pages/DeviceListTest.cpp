@@ -9,12 +9,12 @@
 #include "app/model/DefaultTable.h"
 #include "app/model/ModelConditions.h"
 #include "app/model/ParamModel.h"
-#include "platform/resources/ResourceDisk.h"
 #include "ui/pages/devicelist/DeviceListRow.h"
 #include "ui/pages/devicelist/DeviceListScreen.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QPointer>
 #include <QTest>

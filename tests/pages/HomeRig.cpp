@@ -4,7 +4,7 @@
 #include "ui/pages/home/BankGrid.h"
 #include "ui/pages/home/BankOverviewPage.h"
 #include "ui/pages/home/BriefContPage.h"
-#include "ui/toolkit/Page.h"
+#include "ui/toolkit/framework/Page.h"
 
 #include <QTest>
 

@@ -6,15 +6,15 @@
 #include "app/model/DefaultTable.h"
 #include "app/model/ModelConditions.h"
 #include "app/model/ParamModel.h"
-#include "platform/resources/ResourceDisk.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/HomeScreens.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/PageRegistry.h"
-#include "ui/toolkit/PinyinDictionary.h"
-#include "ui/toolkit/RootScreen.h"
-#include "ui/toolkit/RootScreenHooks.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/framework/PageRegistry.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/framework/RootScreenHooks.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/textentry/PinyinDictionary.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 #include "ui/pages/home/BankOverviewPage.h"
 #include "ui/pages/home/BriefContPage.h"
 #include "ui/pages/home/HomeTabBar.h"
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/GlobalBar.h"
-#include "ui/toolkit/ImageView.h"
-#include "ui/toolkit/PageContainer.h"
+#include "ui/toolkit/framework/GlobalBar.h"
+#include "ui/toolkit/framework/PageContainer.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/ImageView.h"
 
 #include <QTest>
 

@@ -5,8 +5,8 @@
 #include "ui/pages/home/BankCell.h"
 #include "ui/pages/home/BankOverviewPage.h"
 #include "ui/pages/home/MainStrip.h"
-#include "ui/toolkit/BriefStrip.h"
-#include "ui/toolkit/Button.h"
+#include "ui/toolkit/widgets/BriefStrip.h"
+#include "ui/toolkit/widgets/Button.h"
 
 #include <QTest>
 #include <algorithm>

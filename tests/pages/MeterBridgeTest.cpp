@@ -1,8 +1,8 @@
 #include "ui/pages/home/MeterBridge.h"
 
 #include "HomeRig.h"
-#include "ui/toolkit/MeterBar.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/widgets/MeterBar.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 namespace v32 {
 namespace {

@@ -3,7 +3,7 @@
 #include "app/core/Application.h"
 #include "platform/MainWindow.h"
 #include "ui/pages/devicelist/DeviceList.h"
-#include "ui/toolkit/RootScreen.h"
+#include "ui/toolkit/framework/RootScreen.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "platform/resources/ResourceDisk.h"
+#include "ui/resources/ResourceDisk.h"
 
 #include <QDirIterator>
 #include <QImage>

@@ -1,11 +1,9 @@
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 // Widget tests need one application object for the whole run; they draw on the
 // offscreen platform unless the environment asks for another.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

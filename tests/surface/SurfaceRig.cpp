@@ -5,8 +5,8 @@
 #include "ui/pages/devicelist/DeviceList.h"
 #include "ui/pages/home/BankOverviewPage.h"
 #include "ui/pages/home/BriefContPage.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/RootScreen.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/widgets/Fader.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,4 +1,5 @@
 #include "app/model/Channel.h"
+#include "app/values/ValueConversion.h"
 #include "tests/surface/SurfaceRig.h"
 #include "ui/pages/devicelist/DeviceListRow.h"
 #include "ui/pages/devicelist/DeviceListScreen.h"
@@ -7,12 +8,11 @@
 #include "ui/pages/home/BankOverviewPage.h"
 #include "ui/pages/home/HomeTabBar.h"
 #include "ui/pages/home/PhantomConfirmation.h"
-#include "ui/toolkit/BriefStrip.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/TextLabel.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/widgets/BriefStrip.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/Fader.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QStringList>
 #include <map>

@@ -1,6 +1,6 @@
-#include "ui/toolkit/Biquad.h"
+#include "ui/toolkit/graphs/Biquad.h"
 
-#include "ui/toolkit/BiquadCascade.h"
+#include "ui/toolkit/graphs/BiquadCascade.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "ui/toolkit/Button.h"
+#include "ui/toolkit/widgets/Button.h"
 
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/Rgb565.h"
-#include "ui/toolkit/ValueTile.h"
+#include "ui/toolkit/style/Rgb565.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/ValueTile.h"
 
 #include <QAccessible>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "ui/toolkit/ChannelSelector.h"
+#include "ui/toolkit/widgets/ChannelSelector.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/ImageCache.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/ImageCache.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,11 +1,11 @@
-#include "ui/toolkit/ChannelStrip.h"
+#include "ui/toolkit/widgets/ChannelStrip.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/Fader.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QAccessible>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/DeferredCall.h"
+#include "ui/toolkit/framework/DeferredCall.h"
 
 #include <QObject>
 #include <QTest>

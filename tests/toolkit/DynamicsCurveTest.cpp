@@ -1,4 +1,4 @@
-#include "ui/toolkit/DynamicsCurve.h"
+#include "ui/toolkit/graphs/DynamicsCurve.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

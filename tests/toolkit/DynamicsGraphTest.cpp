@@ -1,7 +1,7 @@
-#include "ui/toolkit/DynamicsGraph.h"
+#include "ui/toolkit/graphs/DynamicsGraph.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/FontCache.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
 
 #include <QAccessible>
 #include <QMouseEvent>

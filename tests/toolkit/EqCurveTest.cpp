@@ -1,4 +1,4 @@
-#include "ui/toolkit/EqCurve.h"
+#include "ui/toolkit/graphs/EqCurve.h"
 
 #include <algorithm>
 #include <cmath>

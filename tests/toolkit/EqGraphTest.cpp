@@ -1,8 +1,8 @@
-#include "ui/toolkit/EqGraph.h"
+#include "ui/toolkit/graphs/EqGraph.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/EqCompactGraph.h"
-#include "ui/toolkit/FontCache.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/graphs/EqCompactGraph.h"
+#include "ui/toolkit/style/FontCache.h"
 
 #include <QAccessible>
 #include <QFontMetrics>

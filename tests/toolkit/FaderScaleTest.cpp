@@ -1,6 +1,6 @@
-#include "ui/toolkit/FaderScale.h"
+#include "ui/toolkit/widgets/FaderScale.h"
 
-#include "ui/toolkit/values/DetentTables.h"
+#include "app/values/DetentTables.h"
 
 #include <gtest/gtest.h>
 #include <vector>

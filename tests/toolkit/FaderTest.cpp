@@ -1,8 +1,8 @@
-#include "ui/toolkit/Fader.h"
+#include "ui/toolkit/widgets/Fader.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/Rgb565.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/style/Rgb565.h"
 
 #include <QAccessible>
 #include <QApplication>

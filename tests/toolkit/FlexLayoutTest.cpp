@@ -1,5 +1,5 @@
-#include "ui/toolkit/StyleHelpers.h"
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyleHelpers.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <gtest/gtest.h>
 

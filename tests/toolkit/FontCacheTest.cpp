@@ -1,4 +1,4 @@
-#include "ui/toolkit/FontCache.h"
+#include "ui/toolkit/style/FontCache.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

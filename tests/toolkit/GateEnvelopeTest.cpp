@@ -1,4 +1,4 @@
-#include "ui/toolkit/GateEnvelope.h"
+#include "ui/toolkit/graphs/GateEnvelope.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "ui/toolkit/ImageCache.h"
+#include "ui/toolkit/style/ImageCache.h"
 
-#include "ui/toolkit/Rgb565.h"
+#include "ui/toolkit/style/Rgb565.h"
 
 #include <QDir>
 #include <QTemporaryDir>

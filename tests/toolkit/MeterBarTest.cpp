@@ -1,8 +1,8 @@
-#include "ui/toolkit/MeterBar.h"
+#include "ui/toolkit/widgets/MeterBar.h"
 
-#include "ui/toolkit/MeterLevel.h"
-#include "ui/toolkit/Rgb565.h"
-#include "ui/toolkit/ScaleMeter.h"
+#include "ui/toolkit/style/Rgb565.h"
+#include "ui/toolkit/widgets/MeterLevel.h"
+#include "ui/toolkit/widgets/ScaleMeter.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/MeterLevel.h"
+#include "ui/toolkit/widgets/MeterLevel.h"
 
 #include <gtest/gtest.h>
 

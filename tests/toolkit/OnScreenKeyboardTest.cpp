@@ -1,6 +1,6 @@
-#include "ui/toolkit/OnScreenKeyboard.h"
+#include "ui/toolkit/textentry/OnScreenKeyboard.h"
 
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "ui/toolkit/PageContainer.h"
+#include "ui/toolkit/framework/PageContainer.h"
 
 #include "RecordingPage.h"
-#include "ui/toolkit/PageHost.h"
-#include "ui/toolkit/PageRegistry.h"
+#include "ui/toolkit/framework/PageHost.h"
+#include "ui/toolkit/framework/PageRegistry.h"
 
 #include <QCoreApplication>
 #include <QPointer>

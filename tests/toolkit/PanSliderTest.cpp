@@ -1,6 +1,6 @@
-#include "ui/toolkit/PanSlider.h"
+#include "ui/toolkit/widgets/PanSlider.h"
 
-#include "ui/toolkit/IndicatorBar.h"
+#include "ui/toolkit/widgets/IndicatorBar.h"
 
 #include <QAccessible>
 #include <QSignalSpy>

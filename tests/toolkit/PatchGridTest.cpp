@@ -1,8 +1,8 @@
-#include "ui/toolkit/PatchGrid.h"
+#include "ui/toolkit/widgets/PatchGrid.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/Rgb565.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Rgb565.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

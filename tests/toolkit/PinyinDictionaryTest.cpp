@@ -1,6 +1,6 @@
-#include "ui/toolkit/PinyinDictionary.h"
+#include "ui/toolkit/textentry/PinyinDictionary.h"
 
-#include "ui/toolkit/PinyinInputMethod.h"
+#include "ui/toolkit/textentry/PinyinInputMethod.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolkit/Page.h"
-#include "ui/toolkit/PageId.h"
+#include "ui/toolkit/framework/Page.h"
+#include "ui/toolkit/framework/PageId.h"
 
 #include <QStringList>
 #include <functional>

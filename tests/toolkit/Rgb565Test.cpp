@@ -1,4 +1,4 @@
-#include "ui/toolkit/Rgb565.h"
+#include "ui/toolkit/style/Rgb565.h"
 
 #include <gtest/gtest.h>
 

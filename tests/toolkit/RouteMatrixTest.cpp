@@ -1,9 +1,9 @@
-#include "ui/toolkit/RouteMatrix.h"
+#include "ui/toolkit/widgets/RouteMatrix.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/RouteMatrixSection.h"
-#include "ui/toolkit/RouteMatrixSlider.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/RouteMatrixSection.h"
+#include "ui/toolkit/widgets/RouteMatrixSlider.h"
 
 #include <QCoreApplication>
 #include <QTest>

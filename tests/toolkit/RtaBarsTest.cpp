@@ -1,4 +1,4 @@
-#include "ui/toolkit/RtaBars.h"
+#include "ui/toolkit/graphs/RtaBars.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

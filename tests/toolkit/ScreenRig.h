@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/core/ManualClock.h"
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/PageRegistry.h"
-#include "ui/toolkit/PinyinDictionary.h"
-#include "ui/toolkit/RootScreen.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/framework/PageRegistry.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/textentry/PinyinDictionary.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "ui/toolkit/ScrollList.h"
+#include "ui/toolkit/widgets/ScrollList.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/FontCache.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
 
 #include <QGuiApplication>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "ui/toolkit/SelectionGroup.h"
+#include "ui/toolkit/framework/SelectionGroup.h"
 
 #include "Touch.h"
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

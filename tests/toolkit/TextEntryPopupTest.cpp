@@ -1,16 +1,16 @@
-#include "ui/toolkit/TextEntryPopup.h"
+#include "ui/toolkit/textentry/TextEntryPopup.h"
 
 #include "RecordingPage.h"
 #include "ScreenRig.h"
 #include "Touch.h"
 #include "app/core/NativeConfig.h"
-#include "ui/toolkit/CandidatePanel.h"
-#include "ui/toolkit/ImageView.h"
-#include "ui/toolkit/KeyboardEntry.h"
-#include "ui/toolkit/KeyboardTextArea.h"
-#include "ui/toolkit/NativeTextBox.h"
-#include "ui/toolkit/OverlayLayer.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/framework/OverlayLayer.h"
+#include "ui/toolkit/textentry/CandidatePanel.h"
+#include "ui/toolkit/textentry/KeyboardEntry.h"
+#include "ui/toolkit/textentry/KeyboardTextArea.h"
+#include "ui/toolkit/textentry/NativeTextBox.h"
+#include "ui/toolkit/widgets/ImageView.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "ui/toolkit/TitledPanel.h"
+#include "ui/toolkit/widgets/TitledPanel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ui/toolkit/Toast.h"
+#include "ui/toolkit/framework/Toast.h"
 
 #include "ScreenRig.h"
 #include "Touch.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "ui/toolkit/TurntableDisc.h"
+#include "ui/toolkit/widgets/TurntableDisc.h"
 
-#include "platform/resources/ResourceDisk.h"
-#include "ui/toolkit/ImageCache.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/ImageCache.h"
 
 #include <QTimer>
 #include <QVariantAnimation>

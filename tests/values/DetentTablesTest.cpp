@@ -1,7 +1,7 @@
-#include "ui/toolkit/values/DetentTables.h"
+#include "app/values/DetentTables.h"
 
-#include "ui/toolkit/values/ValueConversion.h"
-#include "ui/toolkit/values/ValuePosition.h"
+#include "app/values/ValueConversion.h"
+#include "app/values/ValuePosition.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

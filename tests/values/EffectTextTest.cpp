@@ -1,4 +1,4 @@
-#include "ui/toolkit/values/EffectText.h"
+#include "app/values/EffectText.h"
 
 #include <gtest/gtest.h>
 #include <string>

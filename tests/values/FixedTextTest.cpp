@@ -1,4 +1,4 @@
-#include "ui/toolkit/values/FixedText.h"
+#include "app/values/FixedText.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ui/toolkit/values/ValueConversion.h"
+#include "app/values/ValueConversion.h"
 
-#include "ui/toolkit/values/ValueKinds.h"
+#include "app/values/ValueKinds.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

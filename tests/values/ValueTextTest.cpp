@@ -1,4 +1,4 @@
-#include "ui/toolkit/values/ValueText.h"
+#include "app/values/ValueText.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "tools/velmar32-dc/DemoMix.h"
 
-#include "ui/toolkit/values/ValueConversion.h"
+#include "app/values/ValueConversion.h"
 
 #include <array>
 

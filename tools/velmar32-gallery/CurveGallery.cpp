@@ -1,10 +1,10 @@
 #include "GalleryContext.h"
 #include "GalleryScene.h"
-#include "ui/toolkit/DynamicsGraph.h"
-#include "ui/toolkit/EqCompactGraph.h"
-#include "ui/toolkit/EqGraph.h"
-#include "ui/toolkit/GateGraph.h"
-#include "ui/toolkit/Rgb565.h"
+#include "ui/toolkit/graphs/DynamicsGraph.h"
+#include "ui/toolkit/graphs/EqCompactGraph.h"
+#include "ui/toolkit/graphs/EqGraph.h"
+#include "ui/toolkit/graphs/GateGraph.h"
+#include "ui/toolkit/style/Rgb565.h"
 
 #include <QMouseEvent>
 #include <QPalette>

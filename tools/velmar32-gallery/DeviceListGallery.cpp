@@ -4,7 +4,7 @@
 #include "app/link/FoundDeviceTable.h"
 #include "ui/pages/devicelist/DeviceListRow.h"
 #include "ui/pages/devicelist/DeviceListScreen.h"
-#include "ui/toolkit/RootScreen.h"
+#include "ui/toolkit/framework/RootScreen.h"
 
 namespace v32 {
 

@@ -5,15 +5,15 @@
 #include "app/model/MonitorSend.h"
 #include "app/model/SendOnFader.h"
 #include "app/model/StereoSendMode.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/home/BriefFaderPage.h"
 #include "ui/pages/home/FaderPageSidePanel.h"
 #include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/HomeScreens.h"
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/PageRegistry.h"
-#include "ui/toolkit/RootScreen.h"
-#include "ui/toolkit/TitledPanel.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/framework/PageRegistry.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/TitledPanel.h"
 
 #include <array>
 #include <memory>

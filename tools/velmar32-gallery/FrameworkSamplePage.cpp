@@ -1,10 +1,10 @@
 #include "FrameworkSamplePage.h"
 
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/SelectionGroup.h"
-#include "ui/toolkit/StackContainer.h"
-#include "ui/toolkit/StyleHelpers.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/framework/SelectionGroup.h"
+#include "ui/toolkit/framework/StackContainer.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/StyleHelpers.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <array>
 

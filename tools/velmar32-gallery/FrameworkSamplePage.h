@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/Page.h"
+#include "ui/toolkit/framework/Page.h"
 
 namespace v32 {
 

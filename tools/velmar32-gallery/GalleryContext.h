@@ -6,11 +6,11 @@
 #include "app/model/DefaultTable.h"
 #include "app/model/ModelConditions.h"
 #include "app/model/ParamModel.h"
-#include "platform/resources/ResourceDisk.h"
 #include "ui/pages/ScreenContext.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/PinyinDictionary.h"
+#include "ui/resources/ResourceDisk.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/textentry/PinyinDictionary.h"
 
 namespace v32 {
 

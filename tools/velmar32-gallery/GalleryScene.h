@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/TextEntryMode.h"
+#include "ui/toolkit/textentry/TextEntryMode.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
 #include "GalleryContext.h"
 #include "GalleryScene.h"
 #include "app/protocol/ParamId.h"
-#include "ui/toolkit/PatchGrid.h"
-#include "ui/toolkit/Rgb565.h"
-#include "ui/toolkit/RouteMatrix.h"
-#include "ui/toolkit/ScrollList.h"
-#include "ui/toolkit/TurntableDisc.h"
+#include "ui/toolkit/style/Rgb565.h"
+#include "ui/toolkit/widgets/PatchGrid.h"
+#include "ui/toolkit/widgets/RouteMatrix.h"
+#include "ui/toolkit/widgets/ScrollList.h"
+#include "ui/toolkit/widgets/TurntableDisc.h"
 
 #include <QMouseEvent>
 #include <QPalette>

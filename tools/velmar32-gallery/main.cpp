@@ -1,8 +1,8 @@
 #include "GalleryContext.h"
 #include "GalleryScenes.h"
 #include "app/core/Translation.h"
-#include "ui/toolkit/PageRegistry.h"
-#include "ui/toolkit/RootScreen.h"
+#include "ui/toolkit/framework/PageRegistry.h"
+#include "ui/toolkit/framework/RootScreen.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "app/link/ControlPanel.h"
 #include "app/model/ParamModel.h"
-#include "ui/toolkit/Page.h"
-#include "ui/toolkit/RootScreen.h"
+#include "ui/toolkit/framework/Page.h"
+#include "ui/toolkit/framework/RootScreen.h"
 
 namespace v32 {
 

@@ -2,7 +2,7 @@
 
 #include "app/link/DeviceSelection.h"
 #include "ui/pages/devicelist/DeviceListScreen.h"
-#include "ui/toolkit/DeferredCall.h"
+#include "ui/toolkit/framework/DeferredCall.h"
 
 #include <optional>
 #include <utility>

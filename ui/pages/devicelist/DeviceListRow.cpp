@@ -1,9 +1,9 @@
 #include "ui/pages/devicelist/DeviceListRow.h"
 
 #include "app/link/FoundDeviceTable.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/StyleHelpers.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/StyleHelpers.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 namespace v32 {
 

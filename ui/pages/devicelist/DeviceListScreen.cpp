@@ -3,12 +3,12 @@
 #include "app/core/Translation.h"
 #include "app/link/FoundDeviceTable.h"
 #include "ui/pages/devicelist/DeviceListRow.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/Rgb565.h"
-#include "ui/toolkit/SelectionGroup.h"
-#include "ui/toolkit/StyleHelpers.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/framework/SelectionGroup.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Rgb565.h"
+#include "ui/toolkit/style/StyleHelpers.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QPalette>
 #include <QResizeEvent>

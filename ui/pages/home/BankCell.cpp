@@ -4,11 +4,11 @@
 #include "app/model/ChannelColour.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/MonitorSend.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/home/LinkMarker.h"
-#include "ui/toolkit/BriefStrip.h"
-#include "ui/toolkit/EqCompactGraph.h"
-#include "ui/toolkit/MeterLevel.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/graphs/EqCompactGraph.h"
+#include "ui/toolkit/widgets/BriefStrip.h"
+#include "ui/toolkit/widgets/MeterLevel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

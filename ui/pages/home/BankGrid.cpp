@@ -2,7 +2,7 @@
 
 #include "app/model/ChannelSlot.h"
 #include "ui/pages/home/BankCell.h"
-#include "ui/toolkit/BriefStrip.h"
+#include "ui/toolkit/widgets/BriefStrip.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -5,6 +5,7 @@
 #include "app/model/ChannelSlot.h"
 #include "app/model/LinkedWrites.h"
 #include "app/model/ParamModel.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/BankCell.h"
 #include "ui/pages/home/BankGrid.h"
@@ -19,11 +20,10 @@
 #include "ui/pages/home/PhantomConfirmation.h"
 #include "ui/pages/home/RoutePanel.h"
 #include "ui/pages/home/StripWrites.h"
-#include "ui/toolkit/BriefStrip.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/PanSlider.h"
-#include "ui/toolkit/RootScreen.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/widgets/BriefStrip.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/PanSlider.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

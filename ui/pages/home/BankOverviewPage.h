@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/model/Channel.h"
-#include "ui/toolkit/Page.h"
+#include "ui/toolkit/framework/Page.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -4,10 +4,10 @@
 #include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/HomeTabBar.h"
 #include "ui/pages/home/PanelFollow.h"
-#include "ui/toolkit/GlobalBar.h"
-#include "ui/toolkit/PageContainer.h"
-#include "ui/toolkit/PageHost.h"
-#include "ui/toolkit/RootScreen.h"
+#include "ui/toolkit/framework/GlobalBar.h"
+#include "ui/toolkit/framework/PageContainer.h"
+#include "ui/toolkit/framework/PageHost.h"
+#include "ui/toolkit/framework/RootScreen.h"
 
 #include <QVBoxLayout>
 

@@ -9,7 +9,7 @@
 #include "ui/pages/home/FaderPageMixTile.h"
 #include "ui/pages/home/FaderPageSendTile.h"
 #include "ui/pages/home/FaderPageSidePanel.h"
-#include "ui/toolkit/StackContainer.h"
+#include "ui/toolkit/framework/StackContainer.h"
 
 #include <QHBoxLayout>
 

@@ -3,8 +3,8 @@
 #include "app/model/ChannelLabel.h"
 #include "app/model/ParamModel.h"
 #include "ui/pages/ScreenContext.h"
-#include "ui/toolkit/RootScreen.h"
-#include "ui/toolkit/TextEntryPopup.h"
+#include "ui/toolkit/framework/RootScreen.h"
+#include "ui/toolkit/textentry/TextEntryPopup.h"
 
 namespace v32 {
 

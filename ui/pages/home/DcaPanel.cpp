@@ -3,16 +3,16 @@
 #include "app/core/Translation.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/ParamModel.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/ChannelRename.h"
 #include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/LongPress.h"
 #include "ui/pages/home/StripWrites.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/ChannelStrip.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/TextLabel.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/ChannelStrip.h"
+#include "ui/toolkit/widgets/Fader.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QHBoxLayout>
 

@@ -4,15 +4,15 @@
 #include "app/model/FaderLevel.h"
 #include "app/model/MonitorSend.h"
 #include "app/model/ParamModel.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/FaderPageColourBar.h"
 #include "ui/pages/home/FaderPageNameText.h"
 #include "ui/pages/home/FaderPageSelection.h"
 #include "ui/pages/home/FaderPageStep.h"
 #include "ui/pages/home/HomeNavigation.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/CompactStrip.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/CompactStrip.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/pages/home/FaderPageChannel.h"
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
 #include <vector>

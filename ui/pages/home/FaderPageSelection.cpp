@@ -1,6 +1,6 @@
 #include "ui/pages/home/FaderPageSelection.h"
 
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 namespace v32 {
 

@@ -4,12 +4,12 @@
 #include "app/model/StereoSendMode.h"
 #include "ui/pages/home/FaderPageColourBar.h"
 #include "ui/pages/home/FaderPageNameText.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/ChannelStrip.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/ChannelStrip.h"
+#include "ui/toolkit/widgets/Fader.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -3,11 +3,11 @@
 #include "app/model/MonitorSend.h"
 #include "app/model/ParamModel.h"
 #include "app/model/StereoSendMode.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/FaderPageSelection.h"
 #include "ui/pages/home/FaderPageSendStrip.h"
 #include "ui/pages/home/FaderPageStep.h"
-#include "ui/toolkit/values/ValueConversion.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "app/model/SendOnFader.h"
 #include "ui/pages/home/FaderPageChannel.h"
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
 #include <cstdint>

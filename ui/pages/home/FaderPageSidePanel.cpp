@@ -1,10 +1,10 @@
 #include "ui/pages/home/FaderPageSidePanel.h"
 
 #include "app/core/Translation.h"
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/TextLabel.h"
-#include "ui/toolkit/TitledPanel.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/TextLabel.h"
+#include "ui/toolkit/widgets/TitledPanel.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

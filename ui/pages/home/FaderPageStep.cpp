@@ -1,7 +1,7 @@
 #include "ui/pages/home/FaderPageStep.h"
 
-#include "ui/toolkit/values/DetentTables.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "app/values/DetentTables.h"
+#include "app/values/ValueConversion.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/PageId.h"
+#include "ui/toolkit/framework/PageId.h"
 
 #include <array>
 #include <cstdint>

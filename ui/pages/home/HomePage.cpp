@@ -4,8 +4,8 @@
 #include "ui/pages/home/BriefContPage.h"
 #include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/HomeTabBar.h"
-#include "ui/toolkit/PageContainer.h"
-#include "ui/toolkit/PageHost.h"
+#include "ui/toolkit/framework/PageContainer.h"
+#include "ui/toolkit/framework/PageHost.h"
 
 #include <QVBoxLayout>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolkit/ContainerPage.h"
-#include "ui/toolkit/PageId.h"
+#include "ui/toolkit/framework/ContainerPage.h"
+#include "ui/toolkit/framework/PageId.h"
 
 namespace v32 {
 

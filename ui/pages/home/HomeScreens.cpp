@@ -5,8 +5,8 @@
 #include "ui/pages/home/BriefContPage.h"
 #include "ui/pages/home/BriefFaderPage.h"
 #include "ui/pages/home/HomePage.h"
-#include "ui/toolkit/GlobalBar.h"
-#include "ui/toolkit/PageRegistry.h"
+#include "ui/toolkit/framework/GlobalBar.h"
+#include "ui/toolkit/framework/PageRegistry.h"
 
 namespace v32 {
 

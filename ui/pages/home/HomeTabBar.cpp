@@ -2,11 +2,11 @@
 
 #include "app/core/Translation.h"
 #include "app/model/BankTable.h"
-#include "ui/toolkit/FlatButton.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/ImageCache.h"
-#include "ui/toolkit/ImageView.h"
-#include "ui/toolkit/SelectionGroup.h"
+#include "ui/toolkit/framework/SelectionGroup.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/widgets/FlatButton.h"
+#include "ui/toolkit/widgets/ImageView.h"
 
 #include <QHBoxLayout>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/toolkit/PageId.h"
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/framework/PageId.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
 #include <functional>

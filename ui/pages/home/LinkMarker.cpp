@@ -1,7 +1,7 @@
 #include "ui/pages/home/LinkMarker.h"
 
 #include "app/core/Translation.h"
-#include "ui/toolkit/Rgb565.h"
+#include "ui/toolkit/style/Rgb565.h"
 
 #include <QPainter>
 

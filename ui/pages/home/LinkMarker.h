@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 namespace v32 {
 

@@ -6,14 +6,14 @@
 #include "app/model/LinkedWrites.h"
 #include "app/model/MonitorSend.h"
 #include "app/model/ParamModel.h"
+#include "app/values/ValueConversion.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/MainStrip.h"
 #include "ui/pages/home/StripWrites.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/Fader.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/protocol/ParamId.h"
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
 #include <cstdint>

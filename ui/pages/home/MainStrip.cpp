@@ -1,10 +1,10 @@
 #include "ui/pages/home/MainStrip.h"
 
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/Fader.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/StripParts.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/Fader.h"
+#include "ui/toolkit/widgets/StripParts.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QVBoxLayout>
 

@@ -5,9 +5,9 @@
 #include "app/model/ParamModel.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/MeterReading.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/MeterBar.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/MeterBar.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "ui/pages/home/MeterReading.h"
 
-#include "ui/toolkit/MeterLevel.h"
+#include "ui/toolkit/widgets/MeterLevel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "ui/pages/home/PhantomConfirmation.h"
 
 #include "app/core/Translation.h"
-#include "ui/toolkit/Button.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/StyleHelpers.h"
-#include "ui/toolkit/TextLabel.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/StyleHelpers.h"
+#include "ui/toolkit/widgets/Button.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

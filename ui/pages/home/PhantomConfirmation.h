@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/OverlayLayer.h"
+#include "ui/toolkit/framework/OverlayLayer.h"
 
 #include <functional>
 

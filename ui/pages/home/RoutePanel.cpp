@@ -4,11 +4,11 @@
 #include "app/model/ChannelSlot.h"
 #include "app/model/ParamModel.h"
 #include "app/model/RouteSends.h"
+#include "app/values/ValuePosition.h"
 #include "ui/pages/ScreenContext.h"
-#include "ui/toolkit/FontCache.h"
-#include "ui/toolkit/RouteMatrix.h"
-#include "ui/toolkit/TextLabel.h"
-#include "ui/toolkit/values/ValuePosition.h"
+#include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/widgets/RouteMatrix.h"
+#include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QVBoxLayout>
 

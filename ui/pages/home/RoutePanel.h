@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/model/Channel.h"
-#include "ui/toolkit/StyledWidget.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
 

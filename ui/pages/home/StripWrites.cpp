@@ -2,7 +2,7 @@
 
 #include "app/model/MonitorSend.h"
 #include "app/model/ParamModel.h"
-#include "ui/toolkit/values/ValueConversion.h"
+#include "app/values/ValueConversion.h"
 
 namespace v32::strip_writes {
 

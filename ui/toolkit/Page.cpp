@@ -1,8 +1,0 @@
-#include "ui/toolkit/Page.h"
-
-namespace v32 {
-
-Page::Page(QWidget* parent)
-    : StyledWidget(parent, QSize(), BoxStyle::plain()) {}
-
-} // namespace v32

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/toolkit/widgets/ButtonBase.h"
+
+#include <QString>
+
+namespace v32 {
+
+// A parameter shown as a tile: its caption on top and its current value on a dark strip
+// along the bottom. The owner makes tiles checkable and marks the selected parameter with
+// the checked state, which the caption and the strip follow.
+class ValueTile : public ButtonBase {
+    Q_OBJECT
+
+public:
+    static constexpr std::uint16_t kIdleColour = 0x52CB;
+    static constexpr std::uint16_t kActiveColour = 0xFCC0;
+    static constexpr std::uint16_t kIdleStrip = 0x39E8;
+    static constexpr std::uint16_t kActiveStrip = 0x146A;
+    static constexpr std::uint16_t kActiveTitleColour = 0x0000;
+    static constexpr int kTitlePixelSize = 16;
+    static constexpr int kMinimumStripHeight = 16;
+
+    explicit ValueTile(QWidget* parent = nullptr, const QString& title = QString());
+
+    QString title() const { return text(); }
+    void setTitle(const QString& title) { setText(title); }
+
+    // An empty text hides the value; the strip stays.
+    void setValueText(const QString& text);
+    QString valueText() const { return m_valueText; }
+
+    QRect stripRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_valueText;
+};
+
+} // namespace v32
