@@ -50,7 +50,7 @@ void raiseTheInputFaders(ParamModel& model) {
     for (int input = 0; input < kInputCount; ++input) {
         const ParamId fader = paramId(KindInput, input, kNumberFader);
         if (fader != kInvalidParam) {
-            model.setParameterFromUi(fader, toRaw(kFaderKind, 0.0), true);
+            model.write(ParamWrite::control(fader, toRaw(kFaderKind, 0.0)));
         }
     }
 }

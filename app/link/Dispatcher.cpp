@@ -404,7 +404,7 @@ void Dispatcher::moveFader(int strip, std::uint16_t position) {
     ParamModel& model = m_context.model;
     const auto value =
         static_cast<std::uint16_t>((position & kPositionMask) | (model.value(id) & kFlagBitsMask));
-    model.setParameterFromUi(id, value, true);
+    model.write(ParamWrite::control(id, value));
     if (valueKindOf(id) == kFaderLevelKind) {
         model.forgetPanelMirror(id);
     }
@@ -429,7 +429,7 @@ void Dispatcher::turnEncoder(int encoder, std::int16_t step) {
 void Dispatcher::stepParameter(ParamId id, std::int16_t step) {
     const int value = m_context.model.value(id) + (step > 0 ? 1 : -1);
     const int bounded = std::clamp(value, 0, 0xFFFF);
-    m_context.model.setParameterFromUi(id, static_cast<std::uint16_t>(bounded), true);
+    m_context.model.write(ParamWrite::control(id, static_cast<std::uint16_t>(bounded)));
 }
 
 } // namespace v32

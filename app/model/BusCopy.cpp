@@ -61,7 +61,7 @@ void BusCopy::copyMembership(int groupKind, int groupIndex, int firstNumber, int
 }
 
 void BusCopy::add(ParamId id, std::uint16_t value, bool quiet) {
-    m_writes[m_count++] = {{id, value}, quiet};
+    m_writes[m_count++] = quiet ? ParamWrite::quietly(id, value) : ParamWrite::control(id, value);
 }
 
 } // namespace v32

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/model/ParamReader.h"
-#include "app/protocol/PairList.h"
+#include "app/model/ParamWrite.h"
 
 #include <array>
 #include <cstddef>
@@ -16,12 +16,6 @@ namespace v32 {
 // MAIN R's first one quietly, without redrawing the page.
 class BusCopy {
 public:
-    struct Write {
-        ParamPair pair;
-        // Written without redrawing the page.
-        bool quiet = false;
-    };
-
     static constexpr int kFirstNumber = 72;
     static constexpr int kLastNumber = 180;
     static constexpr int kMuteGroups = 6;
@@ -32,7 +26,7 @@ public:
     // Bus indexes; a bus copied onto itself, or a bus that does not exist, gives no writes.
     BusCopy(const ParamReader& values, int source, int destination);
 
-    std::span<const Write> writes() const { return std::span(m_writes).first(m_count); }
+    std::span<const ParamWrite> writes() const { return std::span(m_writes).first(m_count); }
 
 private:
     void copyNumbers(int source, int destination);
@@ -41,7 +35,7 @@ private:
     void add(ParamId id, std::uint16_t value, bool quiet = false);
 
     const ParamReader& m_values;
-    std::array<Write, kMaximumWrites> m_writes{};
+    std::array<ParamWrite, kMaximumWrites> m_writes{};
     std::size_t m_count = 0;
 };
 

@@ -16,15 +16,15 @@ MonitorSend::MonitorSend(const ParamReader& values, Channel channel) {
     }
     const auto second = static_cast<ParamId>(first + 1);
     if (channel.kind == KindBus && channel.index == kMainRightBus) {
-        m_writes[0] = {{second, switched(values.value(second))}, false};
-        m_writes[1] = {{first, 0}, true};
+        m_writes[0] = ParamWrite::control(second, switched(values.value(second)));
+        m_writes[1] = ParamWrite::quietly(first, 0);
     } else if (channel.kind == KindBus && channel.index == kMainLeftBus) {
-        m_writes[0] = {{first, switched(values.value(first))}, false};
-        m_writes[1] = {{second, 0}, true};
+        m_writes[0] = ParamWrite::control(first, switched(values.value(first)));
+        m_writes[1] = ParamWrite::quietly(second, 0);
     } else {
         const std::uint16_t value = switched(values.value(first));
-        m_writes[0] = {{first, value}, false};
-        m_writes[1] = {{second, value}, false};
+        m_writes[0] = ParamWrite::control(first, value);
+        m_writes[1] = ParamWrite::control(second, value);
     }
     m_count = 2;
 }

@@ -2,7 +2,7 @@
 
 #include "app/model/Channel.h"
 #include "app/model/ParamReader.h"
-#include "app/protocol/PairList.h"
+#include "app/model/ParamWrite.h"
 
 #include <array>
 #include <cstdint>
@@ -21,12 +21,6 @@ public:
     static constexpr std::uint16_t kMutedBit = 0x4000;
     static constexpr std::uint16_t kOnLevel = 1200;
 
-    struct Write {
-        ParamPair pair;
-        // Written without redrawing the page.
-        bool quiet = false;
-    };
-
     // The writes that switch the channel's monitor send over: on when its level is
     // nothing, off otherwise. An invalid channel gives no writes.
     MonitorSend(const ParamReader& values, Channel channel);
@@ -38,12 +32,12 @@ public:
         return (value & kLevelMask) != 0 && (value & kMutedBit) == 0;
     }
 
-    std::span<const Write> writes() const { return std::span(m_writes).first(m_count); }
+    std::span<const ParamWrite> writes() const { return std::span(m_writes).first(m_count); }
 
 private:
     static std::uint16_t switched(std::uint16_t value);
 
-    std::array<Write, 2> m_writes{};
+    std::array<ParamWrite, 2> m_writes{};
     std::size_t m_count = 0;
 };
 

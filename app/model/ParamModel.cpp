@@ -70,7 +70,19 @@ void ParamModel::storeWithoutSending(ParamId id, std::uint16_t value) {
     scheduleRefresh(id);
 }
 
-void ParamModel::setParameterFromUi(ParamId id, std::uint16_t value, bool refreshWidgets) {
+void ParamModel::write(std::span<const ParamWrite> writes) {
+    for (const ParamWrite& one : writes) {
+        if (one.quiet) {
+            setValue(one.pair.id, one.pair.value);
+        } else {
+            writeWithRules(one.pair.id, one.pair.value, !one.dragged);
+        }
+    }
+}
+
+// The stereo-pair rules may write the partner too, and a group switch its members; all of
+// them are redrawn, the written control itself only when it is not under the finger.
+void ParamModel::writeWithRules(ParamId id, std::uint16_t value, bool refreshWidgets) {
     const LinkedWrites linked(m_store, id, value);
     for (const ParamPair& pair : linked.pairs()) {
         setValue(pair.id, pair.value);

@@ -5,9 +5,9 @@
 #include "app/model/NameTable.h"
 #include "app/model/PanelRefreshTimer.h"
 #include "app/model/PanelTable.h"
-#include "app/model/ParamReader.h"
 #include "app/model/ParamStore.h"
 #include "app/model/SceneOperation.h"
+#include "app/model/ScreenModel.h"
 #include "app/model/StatusBytes.h"
 
 #include <cstdint>
@@ -26,7 +26,7 @@ class TimerQueue;
 // scene calls and saves, and the status bytes. Screens read and change the mixer only
 // here; the senders turn what is pending into frames and the dispatcher feeds the replies
 // back in.
-class ParamModel : public ParamReader {
+class ParamModel : public ScreenModel {
 public:
     static constexpr int kSceneCount = 16;
     // The device confirms name writes of scenes up to 32.
@@ -49,14 +49,14 @@ public:
     void setValue(ParamId id, std::uint16_t value);
     // For a value taken over from elsewhere: stored, never sent.
     void storeWithoutSending(ParamId id, std::uint16_t value);
-    // What a control does: writes the value with its stereo-pair and group-switch
-    // consequences. A widget being dragged passes refreshWidgets false so that it is not
-    // redrawn under the finger; the other channels it changed are redrawn all the same.
-    void setParameterFromUi(ParamId id, std::uint16_t value, bool refreshWidgets);
+    // What the screens write for the user, each write with its rules (see ParamWrite).
+    void write(std::span<const ParamWrite> writes) override;
+    using ScreenModel::write;
 
     // Reads.
     void request(ParamId id);
-    void requestRange(ParamId first, ParamId last);
+    void requestRange(ParamId first, ParamId last) override;
+    bool isSpectrumDisabled() const override { return m_switches.disable_spectrum; }
     // Every parameter, dropping the writes not sent yet.
     void readAllParameters();
     void requestSceneNames();
@@ -67,10 +67,10 @@ public:
     void dropAllPending();
 
     // Names: scenes are numbered 1..16, channel names are indexed by channel slot.
-    std::string_view sceneName(int scene) const;
-    void setSceneName(int scene, std::string_view text);
-    std::string_view channelName(int slot) const;
-    void setChannelName(int slot, std::string_view text);
+    std::string_view sceneName(int scene) const override;
+    void setSceneName(int scene, std::string_view text) override;
+    std::string_view channelName(int slot) const override;
+    void setChannelName(int slot, std::string_view text) override;
 
     // Scene operations.
     void callScene(int scene);
@@ -122,6 +122,7 @@ private:
     void scheduleRefresh(ParamId id);
     int panelEntryOf(ParamId id) const;
     void reportWritten(ParamId id, std::uint16_t value);
+    void writeWithRules(ParamId id, std::uint16_t value, bool refreshWritten);
 
     const DefaultTable& m_defaults;
     const DebugSwitches& m_switches;

@@ -41,7 +41,7 @@ TEST(NotifyEchoTest, AChangeFromAnotherSurfaceIsEchoedByteForByteThenApplied) {
         const std::uint16_t moved = 0x1ABC;
         ASSERT_NE(listener.model.value(fader), moved);
 
-        writer.model.setParameterFromUi(fader, moved, true);
+        writer.model.write(ParamWrite::control(fader, moved));
         ASSERT_TRUE(writer.settleWrites());
         ASSERT_TRUE(listener.passUntil([&] { return listener.model.value(fader) == moved; }));
 

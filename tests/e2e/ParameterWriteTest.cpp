@@ -79,7 +79,7 @@ TEST(ParameterWriteTest, ASetFromTheUiIsSentOnceAcknowledgedAndHeldByTheMixer) {
         ASSERT_NE(c.id, kInvalidParam);
         const std::size_t sentBefore = surface.recording.sent().size();
 
-        surface.model.setParameterFromUi(c.id, c.value, true);
+        surface.model.write(ParamWrite::control(c.id, c.value));
         ASSERT_TRUE(surface.settleWrites());
         for (int run = 0; run < kRepeatWindow; ++run) {
             surface.step();

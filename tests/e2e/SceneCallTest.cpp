@@ -28,7 +28,7 @@ std::vector<ParamPair> sceneValues() {
 
 void write(ControlSurface& surface, const std::vector<ParamPair>& pairs) {
     for (const ParamPair pair : pairs) {
-        surface.model.setParameterFromUi(pair.id, pair.value, true);
+        surface.model.write(ParamWrite::control(pair.id, pair.value));
     }
 }
 

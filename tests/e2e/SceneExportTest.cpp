@@ -52,7 +52,7 @@ protected:
     // Leaves the scene in the mixer with values and names the factory scene does not have.
     void storeTheScene() {
         for (const ParamPair pair : sceneValues()) {
-            surface.model.setParameterFromUi(pair.id, pair.value, true);
+            surface.model.write(ParamWrite::control(pair.id, pair.value));
         }
         for (const NamedSlot& named : kChannelNames) {
             surface.model.setChannelName(named.slot, named.name);

@@ -21,9 +21,9 @@ private:
     std::map<ParamId, std::uint16_t> m_values;
 };
 
-std::map<ParamId, BusCopy::Write> byId(const BusCopy& copy) {
-    std::map<ParamId, BusCopy::Write> writes;
-    for (const BusCopy::Write& write : copy.writes()) {
+std::map<ParamId, ParamWrite> byId(const BusCopy& copy) {
+    std::map<ParamId, ParamWrite> writes;
+    for (const ParamWrite& write : copy.writes()) {
         EXPECT_EQ(writes.count(write.pair.id), 0u) << "written twice: " << write.pair.id;
         writes[write.pair.id] = write;
     }
@@ -40,7 +40,7 @@ TEST(BusCopyTest, MainLeftOntoMainRightCopiesEveryNumberAndHandsTheMonitorSendOv
         SCOPED_TRACE(number);
         const ParamId target = paramId(KindBus, kMainRight, number);
         ASSERT_EQ(writes.count(target), 1u);
-        const BusCopy::Write& write = writes.at(target);
+        const ParamWrite& write = writes.at(target);
         if (number == 84) {
             EXPECT_EQ(write.pair.value, 0);
             EXPECT_TRUE(write.quiet);
@@ -78,7 +78,7 @@ TEST(BusCopyTest, AuxBusesCopyTheirMonitorSendsStraight) {
     DistinctValues values;
     const auto writes = byId(BusCopy(values, 2, 9));
     for (const int number : {84, 85}) {
-        const BusCopy::Write& write = writes.at(paramId(KindBus, 9, number));
+        const ParamWrite& write = writes.at(paramId(KindBus, 9, number));
         EXPECT_EQ(write.pair.value, values.value(paramId(KindBus, 2, number)));
         EXPECT_FALSE(write.quiet);
     }

@@ -92,7 +92,7 @@ TEST_F(GroupSwitchTest, SwitchRules) {
         model.storeWithoutSending(switchOf(c.kind, other), c.otherGroupOn ? 1 : 0);
         model.storeWithoutSending(memberId, c.memberBefore);
 
-        model.setParameterFromUi(switchOf(c.kind, group), c.switchValue, true);
+        model.write(ParamWrite::control(switchOf(c.kind, group), c.switchValue));
 
         EXPECT_EQ(model.value(switchOf(c.kind, group)), c.switchValue);
         EXPECT_TRUE(model.store().sendSet().isPending(switchOf(c.kind, group)));
@@ -110,7 +110,7 @@ TEST_F(GroupSwitchTest, MuteGroupActsOnInputsEffectsAndBusesOnly) {
         addMember(KindMuteGroup, group, ChannelSlot::of(member));
         model.storeWithoutSending(paramId(member.kind, member.index, kNumberOn), 1);
     }
-    model.setParameterFromUi(switchOf(KindMuteGroup, group), 1, true);
+    model.write(ParamWrite::control(switchOf(KindMuteGroup, group), 1));
     for (const Channel& member : members) {
         const std::uint16_t expected = member.kind == KindDca ? 1 : 0;
         EXPECT_EQ(model.value(paramId(member.kind, member.index, kNumberOn)), expected)
@@ -122,7 +122,7 @@ TEST_F(GroupSwitchTest, MuteGroupActsOnInputsEffectsAndBusesOnly) {
 TEST_F(GroupSwitchTest, PhantomGroupSetsTheSwitchValueOnItsInputs) {
     addMember(KindPhantomGroup, 0, 31);
     addMember(KindPhantomGroup, 0, 16);
-    model.setParameterFromUi(switchOf(KindPhantomGroup, 0), 1, true);
+    model.write(ParamWrite::control(switchOf(KindPhantomGroup, 0), 1));
     EXPECT_EQ(model.value(paramId(KindInput, 31, kPhantomNumber)), 1);
     EXPECT_EQ(model.value(paramId(KindInput, 16, kPhantomNumber)), 1);
     EXPECT_EQ(model.value(paramId(KindInput, 15, kPhantomNumber)),
@@ -133,14 +133,14 @@ TEST_F(GroupSwitchTest, DraggedWidgetIsNotRefreshedButItsPartnerIs) {
     model.storeWithoutSending(LinkedWrites::kInputLinks, 0b1);
     const ParamId left = paramId(KindInput, 0, kNumberFader);
     const ParamId right = paramId(KindInput, 1, kNumberFader);
-    model.setParameterFromUi(left, 700, false);
+    model.write(ParamWrite::fromDrag(left, 700));
     EXPECT_EQ(model.value(left), 700);
     EXPECT_EQ(model.value(right), 700);
     EXPECT_TRUE(model.store().sendSet().isPending(left));
     EXPECT_TRUE(model.store().sendSet().isPending(right));
     EXPECT_EQ(listener.written, (std::map<ParamId, std::uint16_t>{{right, 700}}));
 
-    model.setParameterFromUi(left, 800, true);
+    model.write(ParamWrite::control(left, 800));
     EXPECT_EQ(listener.written, (std::map<ParamId, std::uint16_t>{{left, 800}, {right, 800}}));
 }
 

@@ -33,7 +33,7 @@ TEST_P(MonitorSendSwitch, WritesThePairWithTheTopBitsKept) {
     values.set(c.storedId, c.stored);
     const MonitorSend send(values, c.channel);
     std::vector<ExpectedWrite> written;
-    for (const MonitorSend::Write& write : send.writes()) {
+    for (const ParamWrite& write : send.writes()) {
         written.push_back({write.pair.id, write.pair.value, write.quiet});
     }
     ASSERT_EQ(written.size(), c.expected.size()) << c.what;

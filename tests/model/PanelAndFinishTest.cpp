@@ -180,7 +180,7 @@ TEST_F(PanelAndFinishTest, BurstOfChangesRefreshesTheLightsOnce50MsAfterTheFirst
     model.setValue(kInput3Fader, 1);
     clock.advance(30);
     model.storeReported(kInput3Pan, 2);
-    model.setParameterFromUi(kInput3Fader, 3, true);
+    model.write(ParamWrite::control(kInput3Fader, 3));
     EXPECT_EQ(timers.count(), 1U);
     timers.process();
     EXPECT_EQ(hooks.lightUpdates, 0);
