@@ -9,6 +9,7 @@
 #include "app/link/DiscoveryBroadcasts.h"
 #include "platform/EventPump.h"
 #include "platform/MainWindow.h"
+#include "ui/pages/ScreenSet.h"
 #include "ui/pages/devicelist/DeviceList.h"
 #include "ui/toolkit/framework/GlobalBar.h"
 #include "ui/toolkit/framework/RootScreen.h"
@@ -30,19 +31,13 @@ DesktopShell::~DesktopShell() {
 
 bool DesktopShell::open(Application& application) {
     m_application = &application;
-    // Without the font file every text falls back to the theme's font, which still reads.
-    m_fonts.loadNamedFonts();
-    m_screens = std::make_unique<ScreenContext>(
-        ScreenContext{.model = application.model(),
-                      .fonts = m_fonts,
-                      .images = m_images,
-                      .root = nullptr,
-                      .panel = nullptr,
-                      .openDeviceList = [this] { openDeviceList(); }});
-    m_home = std::make_unique<HomeScreens>(*m_screens);
-    m_home->install(m_registry);
-    buildWindow(application);
     hookControlPanel(application);
+    m_screenSet = std::make_unique<ScreenSet>(application.model(), m_panel.get());
+    // Without the font file every text falls back to the theme's font, which still reads.
+    m_screenSet->fonts().loadNamedFonts();
+    m_screenSet->screens().openDeviceList = [this] { openDeviceList(); };
+    m_screenSet->install(m_registry);
+    buildWindow(application);
     hookScreens(application);
     buildDeviceList(application);
     m_window->present();
@@ -61,19 +56,16 @@ void DesktopShell::buildWindow(Application& application) {
     const RootScreenSetup setup{
         .registry = m_registry,
         .clock = application.clock(),
-        .fonts = m_fonts,
-        .images = m_images,
+        .fonts = m_screenSet->fonts(),
+        .images = m_screenSet->images(),
         .pinyin = PinyinDictionary::builtIn(),
         .textEntry = readTextEntryMode(NativeConfig(m_configPath)),
         .globalBar = application.context().globalBar != 0,
     };
     m_window = std::make_unique<MainWindow>();
     m_root = new RootScreen(setup);
-    m_screens->root = m_root;
     m_window->setScreen(m_root);
-    if (GlobalBar* bar = m_root->globalBar()) {
-        m_home->attachGlobalBar(*bar);
-    }
+    m_screenSet->attach(*m_root);
 }
 
 void DesktopShell::hookControlPanel(Application& application) {
@@ -82,17 +74,15 @@ void DesktopShell::hookControlPanel(Application& application) {
     application.model().setControlPanelHooks(m_panel.get());
     application.model().setPanelEntryMap(&m_panel->stripMap());
     application.dispatcher().setPanelEvents(m_panel.get());
-    m_screens->panel = m_panel.get();
 }
 
 void DesktopShell::hookScreens(Application& application) {
-    m_screenHooks = std::make_unique<RootScreenHooks>(*m_root);
-    application.dispatcher().setUiHooks(m_screenHooks.get());
-    application.supervisor().setUiHooks(m_screenHooks.get());
-    application.model().setWriteListener(m_screenHooks.get());
+    RootScreenHooks& hooks = *m_screenSet->hooks();
+    application.dispatcher().setUiHooks(&hooks);
+    application.supervisor().setUiHooks(&hooks);
 
     MainLoop& loop = application.mainLoop();
-    m_pump = std::make_unique<EventPump>(m_window->wheelEncoder(), *m_screenHooks);
+    m_pump = std::make_unique<EventPump>(m_window->wheelEncoder(), hooks);
     loop.setToolkitStep([pump = m_pump.get()] { pump->run(); });
     QObject::connect(m_window.get(), &MainWindow::closed, [&loop] { loop.quit(); });
 }
@@ -108,8 +98,9 @@ void DesktopShell::buildDeviceList(Application& application) {
     });
     m_selection = std::make_unique<DeviceSelection>(application.udpTarget(),
                                                     application.linkState(), application.model());
-    m_deviceList = std::make_unique<DeviceList>(m_root->screenLayer(), m_fonts, *m_selection,
-                                                [discovery] { return discovery.run(); });
+    m_deviceList =
+        std::make_unique<DeviceList>(m_root->screenLayer(), m_screenSet->fonts(), *m_selection,
+                                     [discovery] { return discovery.run(); });
     if (GlobalBar* bar = m_root->globalBar()) {
         QObject::connect(bar, &GlobalBar::statusIconClicked, m_deviceList.get(), &DeviceList::open);
     }
@@ -124,7 +115,9 @@ void DesktopShell::detach() {
     m_application->mainLoop().setToolkitStep({});
     m_application->supervisor().setUiHooks(nullptr);
     m_application->dispatcher().setUiHooks(nullptr);
-    m_application->model().setWriteListener(nullptr);
+    if (m_screenSet) {
+        m_screenSet->detach();
+    }
     m_application->dispatcher().setPanelEvents(nullptr);
     m_application->model().setPanelEntryMap(nullptr);
     m_application->model().setControlPanelHooks(nullptr);

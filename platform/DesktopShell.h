@@ -1,11 +1,6 @@
 #pragma once
 
-#include "ui/pages/ScreenContext.h"
-#include "ui/pages/home/HomeScreens.h"
-#include "ui/resources/ResourceDisk.h"
 #include "ui/toolkit/framework/PageRegistry.h"
-#include "ui/toolkit/style/FontCache.h"
-#include "ui/toolkit/style/ImageCache.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -20,7 +15,7 @@ class DeviceSelection;
 class EventPump;
 class MainWindow;
 class RootScreen;
-class RootScreenHooks;
+class ScreenSet;
 struct StartupEnvironment;
 
 // The window's part of application start: builds the root screen and the control-panel
@@ -59,19 +54,14 @@ private:
 
     std::filesystem::path m_configPath;
     std::FILE* m_log;
-    ResourceDisk m_disk;
-    FontCache m_fonts{m_disk};
-    ImageCache m_images{m_disk};
     PageRegistry m_registry;
     Application* m_application = nullptr;
     std::unique_ptr<ControlPanel> m_panel;
-    // Made on open(), when the model exists.
-    std::unique_ptr<ScreenContext> m_screens;
-    // Outlives the pages it installs, which live in the window.
-    std::unique_ptr<HomeScreens> m_home;
+    // Made on open(), when the model exists; outlives the pages it installs, which live in
+    // the window.
+    std::unique_ptr<ScreenSet> m_screenSet;
     std::unique_ptr<MainWindow> m_window;
     RootScreen* m_root = nullptr;
-    std::unique_ptr<RootScreenHooks> m_screenHooks;
     std::unique_ptr<EventPump> m_pump;
     // Gone before the window that shows it.
     std::unique_ptr<DeviceSelection> m_selection;

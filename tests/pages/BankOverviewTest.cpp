@@ -186,7 +186,7 @@ TEST_F(BankOverviewTest, ATapOnTheNameOpensTheEditorAndALongPressRenames) {
     QTest::mouseClick(strip.nameButton(), Qt::LeftButton);
     EXPECT_EQ(editorOpenings, QStringList{QStringLiteral("0")});
 
-    home.navigation().openPage(PageId::BriefChannel, 0);
+    home.navigation().openPage(PageId::BriefChannel, OpenArgument::channelSlot(0));
     editorOpenings.clear();
     QTest::mousePress(strip.nameButton(), Qt::LeftButton);
     QTest::qWait(LongPress::kDelayMs * 2);
@@ -216,14 +216,14 @@ TEST_F(BankOverviewTest, NamesAreCutToTheirSlotWithoutSplittingACharacter) {
     EXPECT_EQ(ChannelRename::storedName(QStringLiteral("  VOX ")), "VOX");
 }
 
-TEST_F(BankOverviewTest, Command77RunsTheSelectionAgain) {
+TEST_F(BankOverviewTest, ReselectingRunsTheSelectionAgain) {
     openOverview(-1);
     RouteMatrixSlider& aux1 = *overview().routePanel().matrix().slider(RouteMatrix::SectionAux, 0);
     model.storeWithoutSending(inputParam(0, 13), 1200);
     EXPECT_NE(aux1.value(), RouteMatrixSlider::kMaximum);
     hooks->pageCommand(76, 0);
     EXPECT_NE(aux1.value(), RouteMatrixSlider::kMaximum);
-    hooks->pageCommand(BankOverviewPage::kReselectCommand, 0);
+    overview().open(OpenArgument::reselect());
     EXPECT_EQ(aux1.value(), RouteMatrixSlider::kMaximum);
 }
 

@@ -8,26 +8,27 @@
 namespace v32::fadertest {
 
 BriefFaderRig::BriefFaderRig() {
+    registry.setValues(&model);
     registry.install(PageId::Home, [this](QWidget* container, PageId) {
         return createBriefFaderPage(container, screens, navigation);
     });
-    navigation.setPageOpener(
-        [this](PageId id, std::int32_t argument) { openedPages.emplace_back(id, argument); });
+    navigation.setPageOpener([this](PageId id, const OpenArgument& argument) {
+        openedPages.emplace_back(id, argument.number());
+    });
     root = std::make_unique<RootScreen>(
         RootScreenSetup{registry, clock, fonts, images, pinyin, TextEntryMode::NativeBox, false});
-    screens.root = root.get();
-    hooks = std::make_unique<RootScreenHooks>(*root);
-    model.setWriteListener(hooks.get());
+    screenSet.attach(*root);
+    hooks = screenSet.hooks();
     root->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(root.get()));
 }
 
 BriefFaderRig::~BriefFaderRig() {
-    model.setWriteListener(nullptr);
+    screenSet.detach();
 }
 
 BriefFaderPage* BriefFaderRig::openPage() {
-    root->openPage(PageId::Home, 0);
+    root->openPage(PageId::Home, OpenArgument::tab(0));
     return qobject_cast<BriefFaderPage*>(root->currentPage());
 }
 

@@ -1,21 +1,12 @@
 #pragma once
 
-#include "app/core/DebugSwitches.h"
-#include "app/core/ManualClock.h"
-#include "app/core/TimerQueue.h"
 #include "app/link/ControlPanel.h"
-#include "app/model/DefaultTable.h"
-#include "app/model/ModelConditions.h"
-#include "app/model/ParamModel.h"
+#include "app/model/OfflineModel.h"
 #include "app/protocol/FrameSink.h"
-#include "ui/pages/ScreenContext.h"
-#include "ui/pages/home/HomeNavigation.h"
-#include "ui/resources/ResourceDisk.h"
+#include "ui/pages/ScreenSet.h"
 #include "ui/toolkit/framework/PageRegistry.h"
 #include "ui/toolkit/framework/RootScreen.h"
 #include "ui/toolkit/framework/RootScreenHooks.h"
-#include "ui/toolkit/style/FontCache.h"
-#include "ui/toolkit/style/ImageCache.h"
 #include "ui/toolkit/textentry/PinyinDictionary.h"
 
 #include <memory>
@@ -38,29 +29,21 @@ public:
 // the factory defaults whose writes for the user come back to the page, a control panel,
 // and a navigation that records the pages it is asked to open.
 struct BriefFaderRig {
-    ResourceDisk disk;
-    FontCache fonts{disk};
-    ImageCache images{disk};
-    ManualClock clock{1000};
-    TimerQueue timers{clock};
-    DefaultTable defaults;
-    DebugSwitches switches;
-    ModelConditions conditions;
-    ParamModel model{defaults, switches, conditions, timers};
+    OfflineModel offline{1000};
+    ParamModel& model = offline.model;
+    ManualClock& clock = offline.clock;
     IgnoredFrames frames;
-    ControlPanel panel{model, conditions, timers, frames};
+    ControlPanel panel{model, offline.conditions, offline.timers, frames};
+    ScreenSet screenSet{model, &panel};
+    FontCache& fonts = screenSet.fonts();
+    ImageCache& images = screenSet.images();
+    ScreenContext& screens = screenSet.screens();
+    HomeNavigation& navigation = screenSet.navigation();
     PinyinDictionary pinyin{"ni\t你\t100\n"};
     PageRegistry registry;
-    HomeNavigation navigation;
     std::vector<std::pair<PageId, std::int32_t>> openedPages;
-    ScreenContext screens{.model = model,
-                          .fonts = fonts,
-                          .images = images,
-                          .root = nullptr,
-                          .panel = &panel,
-                          .openDeviceList = {}};
     std::unique_ptr<RootScreen> root;
-    std::unique_ptr<RootScreenHooks> hooks;
+    RootScreenHooks* hooks = nullptr;
 
     BriefFaderRig();
     ~BriefFaderRig();

@@ -18,7 +18,9 @@ public:
     EditorStandIn(QWidget* parent, QStringList& openings)
         : Page(parent)
         , m_openings(openings) {}
-    void open(std::int32_t argument) override { m_openings << QString::number(argument); }
+    void open(const OpenArgument& argument) override {
+        m_openings << QString::number(argument.number());
+    }
 
 private:
     QStringList& m_openings;
@@ -27,7 +29,7 @@ private:
 } // namespace
 
 HomeRig::HomeRig() {
-    home.install(registry);
+    screenSet.install(registry);
     registry.install(PageId::EditCont, [this](QWidget* container, PageId) {
         return new EditorStandIn(container, editorOpenings);
     });
@@ -39,15 +41,14 @@ void HomeRig::buildRoot(bool globalBar) {
     }
     root = std::make_unique<RootScreen>(RootScreenSetup{registry, clock, fonts, images, pinyin,
                                                         TextEntryMode::NativeBox, globalBar});
-    screens.root = root.get();
-    hooks = std::make_unique<RootScreenHooks>(*root);
-    model.setWriteListener(hooks.get());
+    screenSet.attach(*root);
+    hooks = screenSet.hooks();
     root->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(root.get()));
 }
 
 HomeRig::~HomeRig() {
-    model.setWriteListener(nullptr);
+    screenSet.detach();
 }
 
 void HomeRig::openHome() {
@@ -73,7 +74,8 @@ BankCell& HomeRig::cell(int index) const {
 
 void HomeRig::openOverview(int slot) {
     openHome();
-    home.navigation().openPage(PageId::BriefChannel, slot);
+    home.navigation().openPage(PageId::BriefChannel, slot >= 0 ? OpenArgument::channelSlot(slot)
+                                                               : OpenArgument::ownChoice());
 }
 
 int HomeRig::pendingCount() const {

@@ -48,7 +48,7 @@ TEST_F(HomeTabsTest, EachTabLeadsToItsPageAndATabWithoutAPageLeavesTheLitOne) {
     EXPECT_EQ(shownUnderTheTabs(), PageId::BriefFader);
     EXPECT_EQ(bar().highlighted(), HomeTabBar::Fader);
     // A slot brings its bank back with its tab.
-    home.navigation().openPage(PageId::BriefChannel, 20);
+    home.navigation().openPage(PageId::BriefChannel, OpenArgument::channelSlot(20));
     EXPECT_EQ(shownUnderTheTabs(), PageId::BriefChannel);
     EXPECT_EQ(overview().bank(), 1);
     EXPECT_EQ(bar().highlighted(), 1);

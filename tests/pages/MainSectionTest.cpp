@@ -76,7 +76,7 @@ TEST_F(MainSectionTest, LinkingCopiesMainLeftOntoMainRightBeforeTheLinkBit) {
     EXPECT_TRUE(main().strip(1).soloButton().isChecked());
     EXPECT_EQ(std::count(order.written.begin(), order.written.end(), kMainRightFirstSend), 0);
     EXPECT_TRUE(main().linkButton().isChecked());
-    model.setWriteListener(hooks.get());
+    model.setWriteListener(hooks);
 }
 
 TEST_F(MainSectionTest, UnlinkingCopiesNothing) {

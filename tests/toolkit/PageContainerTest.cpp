@@ -61,7 +61,7 @@ TEST(PageRegistryTest, KnowsEveryPageByNumberAndName) {
 }
 
 TEST_F(PageContainerTest, FirstOpeningCreatesEntersAndOpensInThatOrder) {
-    container.open(PageId::BriefCont, 7);
+    container.open(PageId::BriefCont, OpenArgument::tab(7));
 
     EXPECT_EQ(takeJournal(), QStringList({"2:create", "2:enter", "2:open(7)"}));
     ASSERT_NE(container.currentPage(), nullptr);
@@ -73,26 +73,26 @@ TEST_F(PageContainerTest, FirstOpeningCreatesEntersAndOpensInThatOrder) {
 
 TEST_F(PageContainerTest, TheNoArgumentValueOpensNothing) {
     EXPECT_EQ(kNoArgument, static_cast<std::int32_t>(0x80000000u));
-    container.open(PageId::BriefCont, kNoArgument);
+    container.open(PageId::BriefCont, OpenArgument::nothing());
     EXPECT_EQ(takeJournal(), QStringList({"2:create", "2:enter"}));
 
-    container.open(PageId::BriefCont, kNoArgument);
+    container.open(PageId::BriefCont, OpenArgument::nothing());
     EXPECT_TRUE(takeJournal().isEmpty()) << "the current page with no argument hears nothing";
 
-    container.open(PageId::BriefCont, -1);
+    container.open(PageId::BriefCont, OpenArgument::ownChoice());
     EXPECT_EQ(takeJournal(), QStringList({"2:open(-1)"})) << "the current page is only opened";
 }
 
 TEST_F(PageContainerTest, SwitchingLeavesAndHidesTheOldPageAndKeepsIt) {
-    container.open(PageId::BriefCont, 0);
+    container.open(PageId::BriefCont, OpenArgument::tab(0));
     Page* first = container.currentPage();
-    container.open(PageId::EditCont, 3);
+    container.open(PageId::EditCont, OpenArgument::tab(3));
     EXPECT_EQ(takeJournal(), QStringList({"2:create", "2:enter", "2:open(0)", "5:create", "2:leave",
                                           "5:enter", "5:open(3)"}))
         << "the new page is built before the old one is left";
     EXPECT_FALSE(first->isVisible());
 
-    container.open(PageId::BriefCont, 1);
+    container.open(PageId::BriefCont, OpenArgument::tab(1));
     EXPECT_EQ(takeJournal(), QStringList({"5:leave", "2:enter", "2:open(1)"}))
         << "a kept page is not created again";
     EXPECT_EQ(container.currentPage(), first);
@@ -101,56 +101,57 @@ TEST_F(PageContainerTest, SwitchingLeavesAndHidesTheOldPageAndKeepsIt) {
 
 TEST_F(PageContainerTest, APageDiscardedOnLeaveIsDeletedAfterItsLeaveAndBuiltAnew) {
     container.setDiscardOnLeave(PageId::BriefCont, true);
-    container.open(PageId::BriefCont, kNoArgument);
+    container.open(PageId::BriefCont, OpenArgument::nothing());
     QPointer<Page> discarded = container.currentPage();
-    container.open(PageId::EditCont, kNoArgument);
+    container.open(PageId::EditCont, OpenArgument::nothing());
     EXPECT_EQ(takeJournal(),
               QStringList({"2:create", "2:enter", "5:create", "2:leave", "5:enter"}));
     EXPECT_EQ(container.page(PageId::BriefCont), nullptr);
     runDeferredDeletes();
     EXPECT_TRUE(discarded.isNull());
 
-    container.open(PageId::BriefCont, kNoArgument);
+    container.open(PageId::BriefCont, OpenArgument::nothing());
     EXPECT_EQ(takeJournal(), QStringList({"2:create", "5:leave", "2:enter"}));
     EXPECT_NE(container.page(PageId::BriefCont), nullptr);
     EXPECT_NE(container.page(PageId::EditCont), nullptr) << "pages without the mark stay";
 }
 
 TEST_F(PageContainerTest, DiscardingTheCurrentPageLeavesNoCurrentPage) {
-    container.open(PageId::BriefCont, kNoArgument);
+    container.open(PageId::BriefCont, OpenArgument::nothing());
     container.discardPage(PageId::BriefCont);
     runDeferredDeletes();
     EXPECT_EQ(container.currentPage(), nullptr);
     EXPECT_FALSE(container.currentPageId().has_value());
     takeJournal();
 
-    container.open(PageId::BriefCont, 4);
+    container.open(PageId::BriefCont, OpenArgument::tab(4));
     EXPECT_EQ(takeJournal(), QStringList({"2:create", "2:enter", "2:open(4)"}));
 }
 
 TEST_F(PageContainerTest, UnlistedAndUnbuiltPagesAreNotShownAndNothingCloses) {
     QSignalSpy switches(&registry, &PageRegistry::pageSwitchStarting);
-    container.open(PageId::BriefCont, kNoArgument);
+    container.open(PageId::BriefCont, OpenArgument::nothing());
     takeJournal();
     ASSERT_EQ(switches.count(), 1);
 
-    container.open(PageId::Setting, 0); // registered and built, but not listed here
+    container.open(PageId::Setting,
+                   OpenArgument::tab(0)); // registered and built, but not listed here
     registry.install(PageId::Setting, recordingFactory(journal));
-    container.open(PageId::Setting, 0);
-    container.open(PageId::Home, 0); // listed, but no screen builds it
+    container.open(PageId::Setting, OpenArgument::tab(0));
+    container.open(PageId::Home, OpenArgument::tab(0)); // listed, but no screen builds it
     EXPECT_TRUE(takeJournal().isEmpty());
     EXPECT_EQ(container.currentPageId(), PageId::BriefCont);
     EXPECT_EQ(switches.count(), 1) << "a refused opening closes nothing";
 
-    container.open(PageId::BriefCont, 2);
+    container.open(PageId::BriefCont, OpenArgument::tab(2));
     EXPECT_EQ(switches.count(), 2) << "reopening the current page closes what belongs to it";
 }
 
 TEST_F(PageContainerTest, TheHostOpensByContainerIndexAndIgnoresOthers) {
-    EXPECT_EQ(host.open(0, PageId::EditCont, 9), &container);
+    EXPECT_EQ(host.open(0, PageId::EditCont, OpenArgument::tab(9)), &container);
     EXPECT_EQ(host.currentPage(0), container.currentPage());
-    EXPECT_EQ(host.open(1, PageId::BriefCont, 9), nullptr);
-    EXPECT_EQ(host.open(-1, PageId::BriefCont, 9), nullptr);
+    EXPECT_EQ(host.open(1, PageId::BriefCont, OpenArgument::tab(9)), nullptr);
+    EXPECT_EQ(host.open(-1, PageId::BriefCont, OpenArgument::tab(9)), nullptr);
     EXPECT_EQ(host.currentPage(1), nullptr);
     EXPECT_EQ(takeJournal(), QStringList({"5:create", "5:enter", "5:open(9)"}));
 }

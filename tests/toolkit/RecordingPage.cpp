@@ -19,8 +19,8 @@ void RecordingPage::enter() {
     record(QStringLiteral("enter"));
 }
 
-void RecordingPage::open(std::int32_t argument) {
-    record(QStringLiteral("open(%1)").arg(argument));
+void RecordingPage::open(const OpenArgument& argument) {
+    record(QStringLiteral("open(%1)").arg(argument.number()));
 }
 
 void RecordingPage::command(int code, int argument) {

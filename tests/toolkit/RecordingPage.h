@@ -17,7 +17,7 @@ public:
 
     void leave() override;
     void enter() override;
-    void open(std::int32_t argument) override;
+    void open(const OpenArgument& argument) override;
     void command(int code, int argument) override;
     void encoder(int encoder, int step) override;
     void parameter(ParamId id, std::uint16_t value, bool fromNotify) override;

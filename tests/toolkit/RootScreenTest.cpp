@@ -73,7 +73,7 @@ TEST_F(RootScreenTest, ThePageCallsReachThePageOnScreenOnly) {
     EXPECT_TRUE(journal.isEmpty()) << "no page is on screen yet";
 
     rig.registry.install(PageId::Home, recordingFactory(journal));
-    root->openPage(PageId::Home, 2);
+    root->openPage(PageId::Home, OpenArgument::tab(2));
     journal.clear();
     hooks.pageParameter(100, 5, true);
     hooks.pageChannelName(3, "Kick");

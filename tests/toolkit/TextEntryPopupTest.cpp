@@ -183,7 +183,7 @@ TEST_F(TextEntryPopupTest, APageSwitchClosesTheEntry) {
     rig.registry.install(PageId::Home, recordingFactory(journal));
     openRoot(TextEntryMode::NativeBox);
     open(6000, TextEntryPopup::kCommitOnOutsideTouch, QStringLiteral("typed"));
-    root->openPage(PageId::Home, 0);
+    root->openPage(PageId::Home, OpenArgument::tab(0));
     EXPECT_FALSE(popup().isOpen());
     EXPECT_FALSE(popup().nativeBox()->isVisible());
     EXPECT_TRUE(committed.empty()) << "switching pages drops the entry";

@@ -6,10 +6,9 @@
 #include "app/model/SendOnFader.h"
 #include "app/model/StereoSendMode.h"
 #include "app/values/ValueConversion.h"
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/home/BriefFaderPage.h"
 #include "ui/pages/home/FaderPageSidePanel.h"
-#include "ui/pages/home/HomeNavigation.h"
-#include "ui/pages/home/HomeScreens.h"
 #include "ui/toolkit/framework/PageRegistry.h"
 #include "ui/toolkit/framework/RootScreen.h"
 #include "ui/toolkit/widgets/FlatButton.h"
@@ -29,11 +28,6 @@ constexpr int kSendLevelKind = 16;
 // Where the strips of one tile stand: a mix of levels as a sound check leaves them.
 constexpr std::array<double, 14> kFaderLevels = {0.0,   -5.0, -10.0, 2.1,   -120.0, -20.0, -3.3,
                                                  -40.0, 5.0,  -7.1,  -15.0, 0.0,    -30.0, 10.0};
-
-HomeNavigation& galleryNavigation() {
-    static HomeNavigation navigation;
-    return navigation;
-}
 
 // Every scene starts from the factory state, whatever the pictures before it changed.
 void restoreDefaults(ParamModel& model) {
@@ -142,31 +136,26 @@ void prepareSendsToAux3(ParamModel& model) {
 
 void installFaderPage(PageRegistry& registry, GalleryContext& context) {
     registry.install(PageId::Home, [&context](QWidget* container, PageId) {
-        return createBriefFaderPage(container, context.screens, galleryNavigation());
+        return createBriefFaderPage(container, context.screens, context.screenSet.navigation());
     });
 }
 
 // The page where the program shows it: under the home screen's tabs.
-std::unique_ptr<HomeScreens>& homeScreens() {
-    static std::unique_ptr<HomeScreens> screens;
-    return screens;
-}
-
 void installHome(PageRegistry& registry, GalleryContext& context) {
-    homeScreens() = std::make_unique<HomeScreens>(context.screens);
-    homeScreens()->install(registry);
+    context.screenSet.navigation() = HomeNavigation();
+    context.screenSet.install(registry);
 }
 
 QWidget* showInHome(GalleryStage& stage) {
     restoreDefaults(stage.context.model);
     prepareInputs(stage.context.model);
-    stage.root.openPage(PageId::Home, 0);
-    homeScreens()->navigation().openPage(PageId::BriefFader);
+    stage.root.openPage(PageId::Home, OpenArgument::tab(0));
+    stage.context.screenSet.navigation().openPage(PageId::BriefFader);
     return nullptr;
 }
 
 BriefFaderPage* openFaderPage(GalleryStage& stage) {
-    stage.root.openPage(PageId::Home, 0);
+    stage.root.openPage(PageId::Home, OpenArgument::tab(0));
     return qobject_cast<BriefFaderPage*>(stage.root.currentPage());
 }
 

@@ -89,10 +89,10 @@ QWidget* FrameworkSamplePage::makePane(int index, FontCache& fonts) {
     return pane;
 }
 
-void FrameworkSamplePage::open(std::int32_t argument) {
-    QWidget* tab = m_tabs->member(argument);
+void FrameworkSamplePage::open(const OpenArgument& argument) {
+    QWidget* tab = m_tabs->member(argument.number());
     m_tabs->select(tab);
-    m_panes->showIndex(argument);
+    m_panes->showIndex(argument.number());
 }
 
 } // namespace v32

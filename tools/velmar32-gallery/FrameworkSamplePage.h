@@ -17,7 +17,7 @@ class FrameworkSamplePage : public Page {
 public:
     FrameworkSamplePage(QWidget* parent, FontCache& fonts);
 
-    void open(std::int32_t argument) override;
+    void open(const OpenArgument& argument) override;
 
 private:
     QWidget* makePane(int index, FontCache& fonts);

@@ -1,15 +1,7 @@
 #pragma once
 
-#include "app/core/DebugSwitches.h"
-#include "app/core/ManualClock.h"
-#include "app/core/TimerQueue.h"
-#include "app/model/DefaultTable.h"
-#include "app/model/ModelConditions.h"
-#include "app/model/ParamModel.h"
-#include "ui/pages/ScreenContext.h"
-#include "ui/resources/ResourceDisk.h"
-#include "ui/toolkit/style/FontCache.h"
-#include "ui/toolkit/style/ImageCache.h"
+#include "app/model/OfflineModel.h"
+#include "ui/pages/ScreenSet.h"
 #include "ui/toolkit/textentry/PinyinDictionary.h"
 
 namespace v32 {
@@ -18,23 +10,16 @@ namespace v32 {
 // that holds the factory defaults and never talks to a device. The clock stands still, so
 // that every picture comes out the same each time.
 struct GalleryContext {
-    ResourceDisk disk;
-    FontCache fonts{disk};
-    ImageCache images{disk};
-    ManualClock clock{0};
-    TimerQueue timers{clock};
-    DefaultTable defaults;
-    DebugSwitches switches;
-    ModelConditions conditions;
-    ParamModel model{defaults, switches, conditions, timers};
+    OfflineModel offline;
+    ParamModel& model = offline.model;
+    const DefaultTable& defaults = offline.defaults;
+    ManualClock& clock = offline.clock;
+    // The screens as the program builds them; attached to the root screen being drawn.
+    ScreenSet screenSet{model};
+    FontCache& fonts = screenSet.fonts();
+    ImageCache& images = screenSet.images();
+    ScreenContext& screens = screenSet.screens();
     const PinyinDictionary& pinyin = PinyinDictionary::builtIn();
-    // What the pages are built on; its root screen is the one being drawn.
-    ScreenContext screens{.model = model,
-                          .fonts = fonts,
-                          .images = images,
-                          .root = nullptr,
-                          .panel = nullptr,
-                          .openDeviceList = {}};
 };
 
 } // namespace v32

@@ -26,7 +26,7 @@ void installSample(PageRegistry& registry, GalleryContext& context) {
 }
 
 QWidget* openSample(GalleryStage& stage) {
-    stage.root.openPage(PageId::Home, 0);
+    stage.root.openPage(PageId::Home, OpenArgument::tab(0));
     return nullptr;
 }
 

@@ -4,10 +4,10 @@
 #include "app/model/ChannelSlot.h"
 #include "app/model/LinkedWrites.h"
 #include "app/values/ValueConversion.h"
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/home/BankCell.h"
 #include "ui/pages/home/BankGrid.h"
 #include "ui/pages/home/BankOverviewPage.h"
-#include "ui/pages/home/HomeScreens.h"
 #include "ui/pages/home/MeterBridge.h"
 #include "ui/toolkit/framework/GlobalBar.h"
 #include "ui/toolkit/framework/PageRegistry.h"
@@ -31,13 +31,6 @@ constexpr std::uint16_t kPreFader = 0x8000;
 constexpr std::int8_t kSilent = -128;
 constexpr std::uint16_t kSilentWord = 0x8080;
 
-// The pages of the scene being drawn; they are built in the scene's own registry and live
-// until the next scene installs its own.
-std::unique_ptr<HomeScreens>& homeScreens() {
-    static std::unique_ptr<HomeScreens> screens;
-    return screens;
-}
-
 // Every scene starts from the factory defaults, with no user names.
 void installHome(PageRegistry& registry, GalleryContext& context) {
     for (int id = 0; id < kParamCount; ++id) {
@@ -53,8 +46,9 @@ void installHome(PageRegistry& registry, GalleryContext& context) {
             context.model.storeWithoutSending(static_cast<ParamId>(word), kSilentWord);
         }
     }
-    homeScreens() = std::make_unique<HomeScreens>(context.screens);
-    homeScreens()->install(registry);
+    // Every scene starts where the program starts: on the first bank, nothing remembered.
+    context.screenSet.navigation() = HomeNavigation();
+    context.screenSet.install(registry);
 }
 
 void store(GalleryContext& context, Channel channel, int number, std::uint16_t value) {
@@ -95,13 +89,11 @@ BankOverviewPage* overview(GalleryStage& stage) {
 // and the meters moved once.
 QWidget* showBank(GalleryStage& stage, int bank, int slot) {
     stage.root.showOnlineState(true);
-    if (GlobalBar* bar = stage.root.globalBar()) {
-        homeScreens()->attachGlobalBar(*bar);
-    }
     stage.root.openPage(PageId::Home);
-    HomeNavigation& navigation = homeScreens()->navigation();
+    HomeNavigation& navigation = stage.context.screenSet.navigation();
     navigation.setCurrentBank(bank);
-    navigation.openPage(PageId::BriefChannel, slot);
+    navigation.openPage(PageId::BriefChannel,
+                        slot >= 0 ? OpenArgument::channelSlot(slot) : OpenArgument::ownChoice());
     if (BankOverviewPage* page = overview(stage)) {
         page->refreshCellMeters();
         page->meterBridge().refresh();

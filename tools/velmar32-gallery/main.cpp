@@ -22,13 +22,14 @@ void settle() {
 
 bool render(const GalleryScene& scene, GalleryContext& context, const QDir& folder) {
     PageRegistry registry;
+    registry.setValues(&context.model);
     if (scene.install) {
         scene.install(registry, context);
     }
     RootScreen root(RootScreenSetup{registry, context.clock, context.fonts, context.images,
                                     context.pinyin, scene.options.textEntry,
                                     scene.options.globalBar});
-    context.screens.root = &root;
+    context.screenSet.attach(root);
     root.show();
     settle();
     GalleryStage stage{root, context};
@@ -40,7 +41,7 @@ bool render(const GalleryScene& scene, GalleryContext& context, const QDir& fold
     const bool saved = subject->grab().save(path, "PNG");
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
     delete own;
-    context.screens.root = nullptr;
+    context.screenSet.detach();
     return saved;
 }
 

@@ -1,4 +1,4 @@
-#include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/HomeNavigation.h"
 
 namespace v32 {
 
@@ -21,7 +21,7 @@ void HomeNavigation::rememberCell(int bank, int cell) {
     }
 }
 
-void HomeNavigation::openPage(PageId id, std::int32_t argument) const {
+void HomeNavigation::openPage(PageId id, const OpenArgument& argument) const {
     if (m_opener) {
         m_opener(id, argument);
     }

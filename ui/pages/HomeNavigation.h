@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/framework/OpenArgument.h"
 #include "ui/toolkit/framework/PageId.h"
 
 #include <array>
@@ -26,15 +27,15 @@ public:
 
     // Opens page P with argument A inside the home container; the home page installs it
     // when it is built, and until then it does nothing.
-    void openPage(PageId id, std::int32_t argument = kNoArgument) const;
-    void setPageOpener(std::function<void(PageId, std::int32_t)> opener) {
+    void openPage(PageId id, const OpenArgument& argument = OpenArgument::nothing()) const;
+    void setPageOpener(std::function<void(PageId, const OpenArgument&)> opener) {
         m_opener = std::move(opener);
     }
 
 private:
     int m_currentBank = 0;
     std::array<int, kRememberedBanks> m_rememberedCells{-1, -1, -1, -1};
-    std::function<void(PageId, std::int32_t)> m_opener;
+    std::function<void(PageId, const OpenArgument&)> m_opener;
 };
 
 } // namespace v32

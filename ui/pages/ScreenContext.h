@@ -7,16 +7,18 @@
 namespace v32 {
 
 class ControlPanel;
+class ParamBindings;
 class FontCache;
 class ImageCache;
-class ParamModel;
+class ScreenModel;
 class RootScreen;
 
-// What every mixer screen works with: the parameter model it reads and writes, the fonts
+// What every mixer screen works with: the parameter model it reads and writes through the
+// screens' narrow view of it, the fonts
 // and pictures it draws with, the root screen for toasts, text entry and the link state,
 // and the control-panel support whose key lights follow the screens.
 struct ScreenContext {
-    ParamModel& model;
+    ScreenModel& model;
     FontCache& fonts;
     ImageCache& images;
     // Set once the root screen is built; the pages are built later, inside it.
@@ -26,10 +28,9 @@ struct ScreenContext {
     // Covers the screens with the device list; empty where there is none.
     std::function<void()> openDeviceList;
 
-    // Hands the cached value of the identifier to the page on screen, as if it had just
-    // changed: how a page shows what it has not been told yet.
-    void publish(ParamId id) const;
-    void publishRange(ParamId first, ParamId last) const;
+    // Hands the stored values to what the bindings name: how a part of a page whose
+    // bindings changed shows what it has not been told yet.
+    void replay(const ParamBindings& bindings) const;
     bool isOnline() const;
     // Asks for every control-panel key light to be sent again after the screens changed
     // what the panel's keys mean (bank, selected channel, page).

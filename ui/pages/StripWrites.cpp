@@ -1,7 +1,7 @@
-#include "ui/pages/home/StripWrites.h"
+#include "ui/pages/StripWrites.h"
 
 #include "app/model/MonitorSend.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "app/values/ValueConversion.h"
 
 namespace v32::strip_writes {
@@ -13,33 +13,26 @@ constexpr std::uint16_t kLevelMask = 0x3FFF;
 
 } // namespace
 
-void writeFader(ParamModel& model, Channel channel, double decibels) {
+void writeFader(ScreenModel& model, Channel channel, double decibels) {
     const ParamId id = paramId(channel.kind, channel.index, kNumberFader);
     if (id == kInvalidParam) {
         return;
     }
     const auto flags = static_cast<std::uint16_t>(model.value(id) & ~kLevelMask);
     const auto level = static_cast<std::uint16_t>(toRaw(kFaderKind, decibels) & kLevelMask);
-    model.setParameterFromUi(id, static_cast<std::uint16_t>(flags | level), false);
+    model.write(ParamWrite::fromDrag(id, static_cast<std::uint16_t>(flags | level)));
 }
 
-void toggleOn(ParamModel& model, Channel channel) {
+void toggleOn(ScreenModel& model, Channel channel) {
     const ParamId id = paramId(channel.kind, channel.index, kNumberOn);
     if (id == kInvalidParam) {
         return;
     }
-    model.setParameterFromUi(id, model.value(id) == 0 ? 1 : 0, true);
+    model.write(ParamWrite::control(id, model.value(id) == 0 ? 1 : 0));
 }
 
-void switchMonitorSend(ParamModel& model, Channel channel) {
-    const MonitorSend send(model, channel);
-    for (const MonitorSend::Write& write : send.writes()) {
-        if (write.quiet) {
-            model.setValue(write.pair.id, write.pair.value);
-        } else {
-            model.setParameterFromUi(write.pair.id, write.pair.value, true);
-        }
-    }
+void switchMonitorSend(ScreenModel& model, Channel channel) {
+    model.write(MonitorSend(model, channel).writes());
 }
 
 } // namespace v32::strip_writes

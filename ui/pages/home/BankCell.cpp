@@ -103,6 +103,21 @@ void BankCell::setChannel(Channel channel) {
     m_strip->setCompressorCaption(QString::fromUtf8(translate(bus ? "COMP" : "C")));
     m_strip->setEqBandCount(bus ? kBusEqBands : BriefStrip::kDefaultEqBands);
     placeMarker();
+    bindChannel();
+}
+
+// Every number of the channel goes to the strip, which picks what it shows. Only inputs,
+// effect returns and buses have a strip here; the DCAs have a panel of their own.
+void BankCell::bindChannel() {
+    m_bindings.clear();
+    m_bindings.setChannel(m_channel);
+    if (m_channel.kind != KindInput && m_channel.kind != KindEffect && m_channel.kind != KindBus) {
+        return;
+    }
+    const ChannelLayout numbers = channelLayoutOf(m_channel.kind);
+    m_bindings.bindNumbers(
+        numbers.firstNumber, numbers.lastNumber,
+        [this](int number, std::uint16_t value) { showParameter(number, value); });
 }
 
 int BankCell::slot() const {

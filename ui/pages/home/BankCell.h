@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/model/Channel.h"
+#include "ui/toolkit/framework/ParamBindings.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -42,8 +43,8 @@ public:
     // A linked bus pair shows its monitor send from the crossed-over number.
     void setLinkedBus(bool linked) { m_linkedBus = linked; }
 
-    // Shows a parameter of the cell's channel; false when the cell does not show it.
-    bool showParameter(int number, std::uint16_t value);
+    // The parameters of the cell's channel that its strip shows; they follow the channel.
+    ParamBindings& bindings() { return m_bindings; }
 
     BriefStrip& strip() const { return *m_strip; }
     LinkMarker& linkMarker() const { return *m_marker; }
@@ -53,6 +54,8 @@ private:
     bool showEffectParameter(int number, std::uint16_t value);
     bool showBusParameter(int number, std::uint16_t value);
     bool showEqParameter(int number, std::uint16_t value, int filters, int firstBand, int bands);
+    bool showParameter(int number, std::uint16_t value);
+    void bindChannel();
     void placeMarker();
     void clearStrip();
 
@@ -64,6 +67,7 @@ private:
     std::uint16_t m_colour = 0;
     bool m_selected = false;
     bool m_linkedBus = false;
+    ParamBindings m_bindings;
 };
 
 } // namespace v32

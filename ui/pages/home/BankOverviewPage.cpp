@@ -4,14 +4,15 @@
 #include "app/model/ChannelColour.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/LinkedWrites.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "app/values/ValueConversion.h"
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
+#include "ui/pages/StripWrites.h"
 #include "ui/pages/home/BankCell.h"
 #include "ui/pages/home/BankGrid.h"
 #include "ui/pages/home/ChannelRename.h"
 #include "ui/pages/home/DcaPanel.h"
-#include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/LongPress.h"
 #include "ui/pages/home/MainSection.h"
 #include "ui/pages/home/MeterBridge.h"
@@ -19,7 +20,6 @@
 #include "ui/pages/home/PanelFollow.h"
 #include "ui/pages/home/PhantomConfirmation.h"
 #include "ui/pages/home/RoutePanel.h"
-#include "ui/pages/home/StripWrites.h"
 #include "ui/toolkit/framework/RootScreen.h"
 #include "ui/toolkit/widgets/BriefStrip.h"
 #include "ui/toolkit/widgets/Button.h"
@@ -36,17 +36,8 @@ constexpr int kRouteWidth = 132;
 constexpr int kMainWidth = 136;
 constexpr int kSpacing = 4;
 constexpr int kPanKind = 2;
-constexpr int kSendLevelKind = 16;
 constexpr int kPhantomNumber = 1;
 constexpr int kPanNumber = 11;
-constexpr int kFirstSendNumber = 13;
-constexpr int kLastAuxSendNumber = 26;
-constexpr int kMainRightSendNumber = 30;
-constexpr int kLastSendNumber = 36;
-constexpr int kBusMonitorLeft = 84;
-constexpr int kBusMonitorRight = 85;
-constexpr int kEffectFirstSend = 183;
-constexpr int kEffectLastSend = 202;
 constexpr int kMonoInputs = 28;
 constexpr int kAuxBuses = 14;
 constexpr ParamId kFirstSendMode = 5110;
@@ -113,6 +104,7 @@ BankOverviewPage::BankOverviewPage(QWidget* parent, ScreenContext& screens,
     column->setSpacing(kSpacing);
     column->addLayout(top, 1);
     column->addWidget(m_bridge);
+    bindParameters();
 }
 
 BankOverviewPage::~BankOverviewPage() {
@@ -136,8 +128,12 @@ void BankOverviewPage::leave() {
     m_phantom->dismiss();
 }
 
-void BankOverviewPage::open(std::int32_t argument) {
-    const int slot = argument >= 0 ? cellSlotOf(argument) : -1;
+void BankOverviewPage::open(const OpenArgument& argument) {
+    if (argument.kind() == OpenArgument::Kind::Reselect) {
+        selectCell(m_selectedCell);
+        return;
+    }
+    const int slot = argument.slot() >= 0 ? cellSlotOf(argument.slot()) : -1;
     int bank = slot >= 0 ? BankTable::bankOfSlot(slot) : -1;
     if (bank < 0) {
         bank = m_navigation.currentBank();
@@ -156,13 +152,6 @@ void BankOverviewPage::open(std::int32_t argument) {
         cell = 0;
     }
     selectCell(cell);
-    publishAll();
-}
-
-void BankOverviewPage::command(int code, int /*argument*/) {
-    if (code == kReselectCommand) {
-        selectCell(m_selectedCell);
-    }
 }
 
 void BankOverviewPage::showBank(int bank) {
@@ -236,7 +225,7 @@ void BankOverviewPage::selectCell(int cell) {
     m_navigation.rememberCell(m_bank, cell);
     m_route->setVisible(m_bank != kDcaBank && left.kind != KindBus);
     m_route->showChannel(left, selectionTitle(left, linked));
-    publishSelectedSends();
+    m_screens.replay(m_route->bindings());
     m_screens.refreshPanelLights();
 }
 
@@ -254,7 +243,7 @@ void BankOverviewPage::onCellAction(int cellIndex, int action) {
     const Channel channel = cell.channel();
     switch (action) {
     case BriefStrip::Name:
-        m_navigation.openPage(PageId::EditCont, cell.slot());
+        m_navigation.openPage(PageId::EditCont, OpenArgument::channelSlot(cell.slot()));
         break;
     case BriefStrip::Mute:
         strip_writes::toggleOn(m_screens.model, channel);
@@ -285,51 +274,44 @@ void BankOverviewPage::switchPhantom(const BankCell& cell) {
     }
     const ParamId id = paramId(KindInput, channel.index, kPhantomNumber);
     if (m_screens.model.value(id) != 0) {
-        m_screens.model.setParameterFromUi(id, 0, true);
+        m_screens.model.write(ParamWrite::control(id, 0));
         return;
     }
     cell.strip().setPhantom(false);
-    m_phantom->ask([this, id] { m_screens.model.setParameterFromUi(id, 1, true); });
+    m_phantom->ask([this, id] { m_screens.model.write(ParamWrite::control(id, 1)); });
 }
 
 void BankOverviewPage::writePan(const BankCell& cell) {
     const Channel channel = cell.channel();
-    m_screens.model.setParameterFromUi(paramId(KindInput, channel.index, kPanNumber),
-                                       toRaw(kPanKind, cell.strip().panSlider()->value()), false);
+    m_screens.model.write(ParamWrite::fromDrag(paramId(KindInput, channel.index, kPanNumber),
+                                               toRaw(kPanKind, cell.strip().panSlider()->value())));
 }
 
-void BankOverviewPage::parameter(ParamId id, std::uint16_t value, bool /*fromNotify*/) {
-    if (id == LinkedWrites::kInputLinks || id == LinkedWrites::kBusLinks) {
-        m_main->showParameter(id, value);
+// The page's own bindings are the words that change what the whole grid shows; each cell,
+// the DCA panel, the MAIN section and the route matrix bind what they show themselves.
+void BankOverviewPage::bindParameters() {
+    ParamBindings& page = bindings();
+    const auto linksChanged = [this](ParamId, std::uint16_t) {
         showLinks();
         selectCell(m_selectedCell);
-        return;
+    };
+    page.bind(LinkedWrites::kInputLinks, linksChanged);
+    page.bind(LinkedWrites::kBusLinks, linksChanged);
+    page.watchRange(kFirstSendMode, kLastSendMode,
+                    [this](ParamId, std::uint16_t) { m_screens.replay(m_route->bindings()); });
+    page.bindRange(ChannelColour::kFirstParam, kLastColour,
+                   [this](ParamId id, std::uint16_t value) {
+                       const int cell = m_grid->cellIndexOfSlot(ChannelColour::slotOf(id));
+                       if (cell >= 0) {
+                           m_grid->cell(cell).setColour(ChannelColour::colourOf(value));
+                       }
+                   });
+    for (int index = 0; index < BankLayout::kCellCount; ++index) {
+        page.attach(m_grid->cell(index).bindings());
     }
-    if (id >= kFirstSendMode && id <= kLastSendMode) {
-        publishSelectedSends();
-        return;
-    }
-    if (const int slot = ChannelColour::slotOf(id); slot >= 0) {
-        const int cell = m_grid->cellIndexOfSlot(slot);
-        if (cell >= 0) {
-            m_grid->cell(cell).setColour(ChannelColour::colourOf(value));
-        }
-        return;
-    }
-    if (m_main->showParameter(id, value)) {
-        return;
-    }
-    const ParamDescriptor descriptor = descriptorOf(id);
-    if (descriptor.kind == KindDca) {
-        m_dca->showParameter(descriptor.index, descriptor.number, value);
-        return;
-    }
-    if (BankCell* cell = m_grid->cellOf({descriptor.kind, descriptor.index})) {
-        cell->showParameter(descriptor.number, value);
-    }
-    if (descriptor.valueKind == kSendLevelKind) {
-        m_route->showParameter(id, value);
-    }
+    page.attach(m_dca->bindings());
+    page.attach(m_main->bindings());
+    page.attach(m_route->bindings());
 }
 
 void BankOverviewPage::channelName(int slot, std::string_view /*name*/) {
@@ -340,56 +322,6 @@ void BankOverviewPage::channelName(int slot, std::string_view /*name*/) {
         m_route->showChannel(m_selected, selectionTitle(m_selected, linked));
     }
     m_routeNames.start();
-}
-
-void BankOverviewPage::publishAll() const {
-    for (int index = 0; index < BankLayout::kCellCount; ++index) {
-        publishChannel(m_grid->cell(index).channel());
-    }
-    m_dca->publish();
-    m_main->publish();
-    m_screens.publish(LinkedWrites::kInputLinks);
-    m_screens.publish(LinkedWrites::kBusLinks);
-    m_screens.publishRange(ChannelColour::kFirstParam, kLastColour);
-}
-
-void BankOverviewPage::publishChannel(Channel channel) const {
-    if (channel.kind != KindInput && channel.kind != KindEffect && channel.kind != KindBus) {
-        return;
-    }
-    const ChannelLayout numbers = channelLayoutOf(channel.kind);
-    for (int number = numbers.firstNumber; number <= numbers.lastNumber; ++number) {
-        m_screens.publish(paramId(channel.kind, channel.index, number));
-    }
-    if (channel.kind == KindInput && isStereoLeftInput(channel.index)) {
-        m_screens.publish(paramId(KindInput, channel.index + 1, kMainRightSendNumber));
-    }
-}
-
-void BankOverviewPage::publishSelectedSends() const {
-    const auto publishNumbers = [this](Channel channel, int first, int last) {
-        for (int number = first; number <= last; ++number) {
-            m_screens.publish(paramId(channel.kind, channel.index, number));
-        }
-    };
-    switch (m_selected.kind) {
-    case KindInput:
-        publishNumbers(m_selected, kFirstSendNumber, kLastSendNumber);
-        if (isStereoLeftInput(m_selected.index)) {
-            const Channel right{KindInput, m_selected.index + 1};
-            publishNumbers(right, kFirstSendNumber, kLastAuxSendNumber);
-            publishNumbers(right, kMainRightSendNumber, kMainRightSendNumber);
-        }
-        break;
-    case KindBus:
-        publishNumbers(m_selected, kBusMonitorLeft, kBusMonitorRight);
-        break;
-    case KindEffect:
-        publishNumbers(m_selected, kEffectFirstSend, kEffectLastSend);
-        break;
-    default:
-        break;
-    }
 }
 
 // Meters are read from what the mixer last reported; while the link is down they hold.

@@ -22,15 +22,13 @@ struct ScreenContext;
 // Page 3, `brief_channel`: the current bank's channels on brief strips (the DCA panel for
 // the DCA bank), the route matrix of the selected channel, the MAIN section and the meter
 // bridge. Opened with a channel slot it shows that slot's bank with the slot selected;
-// opened with -1 the current bank with the cell selected there before.
+// opened to its own choice the current bank with the cell selected there before.
 class BankOverviewPage : public Page {
     Q_OBJECT
 
 public:
     static constexpr int kMeterPeriodMs = 100;
     static constexpr int kRouteNamesDelayMs = 100;
-    // The command that runs the selection of the selected cell again.
-    static constexpr int kReselectCommand = 77;
     static constexpr int kDcaBank = 4;
 
     BankOverviewPage(QWidget* parent, ScreenContext& screens, HomeNavigation& navigation);
@@ -38,9 +36,8 @@ public:
 
     void leave() override;
     void enter() override;
-    void open(std::int32_t argument) override;
-    void command(int code, int argument) override;
-    void parameter(ParamId id, std::uint16_t value, bool fromNotify) override;
+    // A channel slot, the page's own choice, or the selection of the selected cell run again.
+    void open(const OpenArgument& argument) override;
     void channelName(int slot, std::string_view name) override;
 
     int bank() const { return m_bank; }
@@ -71,9 +68,7 @@ private:
     void onCellAction(int cell, int action);
     void switchPhantom(const BankCell& cell);
     void writePan(const BankCell& cell);
-    void publishAll() const;
-    void publishChannel(Channel channel) const;
-    void publishSelectedSends() const;
+    void bindParameters();
 
     ScreenContext& m_screens;
     HomeNavigation& m_navigation;

@@ -1,7 +1,7 @@
 #include "ui/pages/home/BriefContPage.h"
 
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
-#include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/HomeTabBar.h"
 #include "ui/pages/home/PanelFollow.h"
 #include "ui/toolkit/framework/GlobalBar.h"
@@ -16,9 +16,9 @@ namespace v32 {
 namespace {
 
 constexpr int kSpacing = 4;
-// The system menu opens on its first tab; the other pages take "nothing in particular".
-constexpr std::int32_t kFirstSettingsTab = 0;
-constexpr std::int32_t kNothingChosen = -1;
+// The system menu opens on its first tab; the other pages make their own choice.
+constexpr OpenArgument kFirstSettingsTab = OpenArgument::tab(0);
+constexpr OpenArgument kOwnChoice = OpenArgument::ownChoice();
 
 } // namespace
 
@@ -51,13 +51,14 @@ BriefContPage::BriefContPage(QWidget* parent, PageRegistry& registry, ScreenCont
 
 void BriefContPage::enter() {
     if (container().currentPage() == nullptr) {
-        showPage(PageId::BriefChannel, kNothingChosen);
+        showPage(PageId::BriefChannel, kOwnChoice);
     }
 }
 
-void BriefContPage::open(std::int32_t argument) {
-    if (argument >= HomeTabBar::Fader && argument <= HomeTabBar::System) {
-        m_tabs->highlight(argument);
+void BriefContPage::open(const OpenArgument& argument) {
+    const int tab = argument.kind() == OpenArgument::Kind::Tab ? argument.number() : -1;
+    if (tab >= HomeTabBar::Fader && tab <= HomeTabBar::System) {
+        m_tabs->highlight(tab);
     } else {
         m_tabs->highlight(m_navigation.currentBank());
     }
@@ -66,22 +67,22 @@ void BriefContPage::open(std::int32_t argument) {
 void BriefContPage::onTab(int tab) {
     switch (tab) {
     case HomeTabBar::Fader:
-        showPage(PageId::BriefFader, kNothingChosen);
+        showPage(PageId::BriefFader, kOwnChoice);
         break;
     case HomeTabBar::Media:
-        showPage(PageId::Player, kNothingChosen);
+        showPage(PageId::Player, kOwnChoice);
         break;
     case HomeTabBar::System:
         showPage(PageId::Setting, kFirstSettingsTab);
         break;
     default:
         m_navigation.setCurrentBank(tab);
-        showPage(PageId::BriefChannel, kNothingChosen);
+        showPage(PageId::BriefChannel, kOwnChoice);
         break;
     }
 }
 
-void BriefContPage::showPage(PageId id, std::int32_t argument) {
+void BriefContPage::showPage(PageId id, const OpenArgument& argument) {
     container().open(id, argument);
     // A page that cannot be shown yet leaves the tab of the page still shown lit.
     lightTabOfShownPage();

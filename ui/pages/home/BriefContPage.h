@@ -22,12 +22,12 @@ public:
                   HomeNavigation& navigation);
 
     void enter() override;
-    // The argument names a tab: 0-4 the banks, 5 FADER, 6 MEDIA, 7 SYSTEM. The last three
-    // light their own tab, anything else the current bank's.
-    void open(std::int32_t argument) override;
+    // A tab argument names the tab to light: 0-4 the banks, 5 FADER, 6 MEDIA, 7 SYSTEM. The
+    // last three light their own tab, anything else the current bank's.
+    void open(const OpenArgument& argument) override;
 
     // Shows one of the pages under the tabs and lights the tab that leads there.
-    void showPage(PageId id, std::int32_t argument);
+    void showPage(PageId id, const OpenArgument& argument);
 
     HomeTabBar& tabBar() const { return *m_tabs; }
 

@@ -25,11 +25,6 @@ constexpr int kStereoEffectsAuxBanks[] = {2, 3};
 constexpr int kFaderEncoder = 0;
 constexpr ParamId kLastColour = 5195;
 
-bool changesStripLayout(ParamId id) {
-    return (id >= StereoSendMode::kFirstWord && id <= StereoSendMode::kLastWord) ||
-           (id >= ChannelColour::kFirstParam && id <= kLastColour);
-}
-
 // The caption's format is translated first; its one number is the channel count.
 QString countedCaption(const char* format, int count) {
     return QString::fromUtf8(translate(format))
@@ -73,6 +68,19 @@ BriefFaderPage::BriefFaderPage(QWidget* parent, ScreenContext& screens, HomeNavi
     connect(m_side, &FaderPageSidePanel::busChosen, this, &BriefFaderPage::showSends);
     connect(m_side, &FaderPageSidePanel::mainChosen, this, [this] { showFaders(m_faderTile); });
     showFaders(Tile::Inputs);
+    bindParameters();
+}
+
+// The stereo inputs' sides and the colours change which strips stand where: they are read
+// again 50 ms after the last change.
+void BriefFaderPage::bindParameters() {
+    ParamBindings& page = bindings();
+    const auto relayOut = [this](ParamId, std::uint16_t) { m_rebuildTimer.start(); };
+    page.watchRange(StereoSendMode::kFirstWord, StereoSendMode::kLastWord, relayOut);
+    page.watchRange(ChannelColour::kFirstParam, kLastColour, relayOut);
+    page.attach(m_inputs->bindings());
+    page.attach(m_stereoEffectsAux->bindings());
+    page.attach(m_sends->bindings());
 }
 
 // A rebuild due now would hand its values to the page that comes next; entering again
@@ -85,16 +93,14 @@ void BriefFaderPage::enter() {
     present();
 }
 
-void BriefFaderPage::open(std::int32_t /*argument*/) {
+void BriefFaderPage::open(const OpenArgument& /*argument*/) {
     present();
 }
 
-// Whatever the page shows is read again and handed to its own hook, and the panel's page
-// key lights this page.
+// Whatever the page shows is read again (opening replays the bindings), and the panel's
+// page key lights this page.
 void BriefFaderPage::present() {
     rebuild();
-    m_inputs->publishShown();
-    m_stereoEffectsAux->publishShown();
     if (m_screens.panel != nullptr) {
         m_screens.panel->setCurrentPage(PanelPage::FaderPage);
     }
@@ -124,7 +130,7 @@ void BriefFaderPage::showSends(SendBus bus) {
     m_sends->showBus(bus);
     m_tiles->show(m_sends);
     m_side->showSendsOn(bus);
-    m_sends->publishShown();
+    m_screens.replay(m_sends->bindings());
 }
 
 // A side change can move a stereo input's strip to its other half's send, so the sends
@@ -133,7 +139,7 @@ void BriefFaderPage::rebuild() {
     m_inputs->rebuild();
     m_stereoEffectsAux->rebuild();
     m_sends->rebuild();
-    m_sends->publishShown();
+    m_screens.replay(m_sends->bindings());
     emit stripsRebuilt();
 }
 
@@ -152,16 +158,6 @@ void BriefFaderPage::encoder(int encoder, int step) {
         m_sends->stepSelected(step);
         break;
     }
-}
-
-void BriefFaderPage::parameter(ParamId id, std::uint16_t value, bool /*fromNotify*/) {
-    if (changesStripLayout(id)) {
-        m_rebuildTimer.start();
-        return;
-    }
-    m_inputs->parameter(id, value);
-    m_stereoEffectsAux->parameter(id, value);
-    m_sends->parameter(id, value);
 }
 
 void BriefFaderPage::channelName(int slot, std::string_view name) {

@@ -37,9 +37,8 @@ public:
 
     void leave() override;
     void enter() override;
-    void open(std::int32_t argument) override;
+    void open(const OpenArgument& argument) override;
     void encoder(int encoder, int step) override;
-    void parameter(ParamId id, std::uint16_t value, bool fromNotify) override;
     void channelName(int slot, std::string_view name) override;
 
     Tile shownTile() const { return m_shown; }
@@ -53,6 +52,7 @@ signals:
     void stripsRebuilt();
 
 private:
+    void bindParameters();
     void present();
     void switchFaderTile();
     void showFaders(Tile tile);

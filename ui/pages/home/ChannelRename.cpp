@@ -1,7 +1,7 @@
 #include "ui/pages/home/ChannelRename.h"
 
 #include "app/model/ChannelLabel.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/toolkit/framework/RootScreen.h"
 #include "ui/toolkit/textentry/TextEntryPopup.h"

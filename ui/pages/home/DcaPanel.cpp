@@ -2,13 +2,13 @@
 
 #include "app/core/Translation.h"
 #include "app/model/ChannelSlot.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "app/values/ValueConversion.h"
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
+#include "ui/pages/StripWrites.h"
 #include "ui/pages/home/ChannelRename.h"
-#include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/LongPress.h"
-#include "ui/pages/home/StripWrites.h"
 #include "ui/toolkit/widgets/Button.h"
 #include "ui/toolkit/widgets/ChannelStrip.h"
 #include "ui/toolkit/widgets/Fader.h"
@@ -22,8 +22,6 @@ namespace {
 
 constexpr int kOnNumber = 235;
 constexpr int kFaderNumber = 236;
-constexpr int kFirstNumber = 235;
-constexpr int kLastNumber = 243;
 constexpr int kFaderKind = 15;
 
 } // namespace
@@ -56,25 +54,21 @@ DcaPanel::DcaPanel(ScreenContext& screens, HomeNavigation& navigation, QWidget* 
         row->addWidget(strip, 1);
         showName(ChannelSlot::of(KindDca, index));
     }
+    bindParameters();
 }
 
-bool DcaPanel::showParameter(int index, int number, std::uint16_t value) {
-    if (index < 0 || index >= kDcaCount) {
-        return false;
-    }
-    ChannelStrip& target = strip(index);
-    switch (number) {
-    case kOnNumber: {
-        const bool on = value != 0;
-        target.offButton()->setChecked(on);
-        target.offButton()->setText(QString::fromUtf8(translate(on ? "ON" : "OFF")));
-        return true;
-    }
-    case kFaderNumber:
-        target.setFaderLevel(toReal(kFaderKind, value));
-        return true;
-    default:
-        return false;
+void DcaPanel::bindParameters() {
+    for (int index = 0; index < kDcaCount; ++index) {
+        m_bindings.bind(
+            paramId(KindDca, index, kOnNumber), [this, index](ParamId, std::uint16_t value) {
+                const bool on = value != 0;
+                strip(index).offButton()->setChecked(on);
+                strip(index).offButton()->setText(QString::fromUtf8(translate(on ? "ON" : "OFF")));
+            });
+        m_bindings.bind(paramId(KindDca, index, kFaderNumber),
+                        [this, index](ParamId, std::uint16_t value) {
+                            strip(index).setFaderLevel(toReal(kFaderKind, value));
+                        });
     }
 }
 
@@ -85,20 +79,14 @@ void DcaPanel::showName(int slot) {
     }
 }
 
-void DcaPanel::publish() const {
-    for (int index = 0; index < kDcaCount; ++index) {
-        m_screens.publishRange(paramId(KindDca, index, kFirstNumber),
-                               paramId(KindDca, index, kLastNumber));
-    }
-}
-
 void DcaPanel::onAction(int index, int action) {
     switch (action) {
     case ChannelStrip::Enter:
-        m_navigation.openPage(PageId::EditCont, ChannelSlot::of(KindDca, index));
+        m_navigation.openPage(PageId::EditCont,
+                              OpenArgument::channelSlot(ChannelSlot::of(KindDca, index)));
         break;
     case ChannelStrip::Off:
-        toggleOn(index);
+        strip_writes::toggleOn(m_screens.model, Channel{KindDca, index});
         break;
     case ChannelStrip::FaderMoved:
         strip_writes::writeFader(m_screens.model, Channel{KindDca, index},
@@ -107,11 +95,6 @@ void DcaPanel::onAction(int index, int action) {
     default:
         break;
     }
-}
-
-void DcaPanel::toggleOn(int index) {
-    const ParamId id = paramId(KindDca, index, kOnNumber);
-    m_screens.model.setParameterFromUi(id, m_screens.model.value(id) != 0 ? 0 : 1, true);
 }
 
 } // namespace v32

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/framework/ParamBindings.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
@@ -23,21 +24,20 @@ public:
 
     DcaPanel(ScreenContext& screens, HomeNavigation& navigation, QWidget* parent = nullptr);
 
-    // False for a parameter no DCA strip shows.
-    bool showParameter(int index, int number, std::uint16_t value);
     void showName(int slot);
-    // Every parameter the strips show, handed to the page on screen.
-    void publish() const;
+    // What the strips show: each DCA's on switch and fader.
+    ParamBindings& bindings() { return m_bindings; }
 
     ChannelStrip& strip(int index) const { return *m_strips[static_cast<std::size_t>(index)]; }
 
 private:
+    void bindParameters();
     void onAction(int index, int action);
-    void toggleOn(int index);
 
     ScreenContext& m_screens;
     HomeNavigation& m_navigation;
     std::array<ChannelStrip*, kDcaCount> m_strips{};
+    ParamBindings m_bindings;
 };
 
 } // namespace v32

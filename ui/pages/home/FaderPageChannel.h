@@ -7,9 +7,9 @@
 
 namespace v32 {
 
-class ParamModel;
+class ScreenModel;
 
-// A channel as the strips of the fader page show and switch it: the identifiers of its
+// A channel as the strips of the fader page show it: the identifiers of its
 // fader, its on switch and the monitor send that its "S" or SOLO shows.
 struct FaderPageChannel {
     Channel channel;
@@ -23,14 +23,9 @@ struct FaderPageChannel {
 
     int slot() const;
     // The user's name when there is one, else the default.
-    QString name(const ParamModel& model) const;
+    QString name(const ScreenModel& model) const;
     // The channel's colour in RGB 5-6-5.
-    std::uint16_t colour(const ParamModel& model) const;
-
-    // "M" and MUTE: on becomes off and anything else on.
-    void toggleOn(ParamModel& model) const;
-    // "S" and SOLO: the monitor send goes on or off, the quiet half without a redraw.
-    void switchMonitorSend(ParamModel& model) const;
+    std::uint16_t colour(const ScreenModel& model) const;
 
     static bool isMuted(std::uint16_t on) { return on == 0; }
 };

@@ -3,14 +3,15 @@
 #include "app/model/BankTable.h"
 #include "app/model/FaderLevel.h"
 #include "app/model/MonitorSend.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "app/values/ValueConversion.h"
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
+#include "ui/pages/StripWrites.h"
 #include "ui/pages/home/FaderPageColourBar.h"
 #include "ui/pages/home/FaderPageNameText.h"
 #include "ui/pages/home/FaderPageSelection.h"
 #include "ui/pages/home/FaderPageStep.h"
-#include "ui/pages/home/HomeNavigation.h"
 #include "ui/toolkit/widgets/Button.h"
 #include "ui/toolkit/widgets/CompactStrip.h"
 
@@ -39,6 +40,7 @@ FaderPageMixTile::FaderPageMixTile(ScreenContext& screens, HomeNavigation& navig
     }
     addRow(topBank, 0);
     addRow(bottomBank, 1);
+    bindParameters();
     rebuild();
     select(0);
 }
@@ -84,15 +86,18 @@ Channel FaderPageMixTile::channelOf(int index) const {
                : Channel{};
 }
 
-void FaderPageMixTile::parameter(ParamId id, std::uint16_t value) {
+void FaderPageMixTile::bindParameters() {
     for (const Cell& cell : m_cells) {
-        if (id == cell.channel.fader) {
-            cell.strip->setFaderLevel(toReal(kFaderLevelKind, value));
-        } else if (id == cell.channel.on) {
-            cell.strip->setMuted(FaderPageChannel::isMuted(value));
-        } else if (id == cell.channel.monitor) {
-            cell.strip->setSoloed(MonitorSend::isLit(value));
-        }
+        CompactStrip* strip = cell.strip;
+        m_parameters.bind(cell.channel.fader, [strip](ParamId, std::uint16_t value) {
+            strip->setFaderLevel(toReal(kFaderLevelKind, value));
+        });
+        m_parameters.bind(cell.channel.on, [strip](ParamId, std::uint16_t value) {
+            strip->setMuted(FaderPageChannel::isMuted(value));
+        });
+        m_parameters.bind(cell.channel.monitor, [strip](ParamId, std::uint16_t value) {
+            strip->setSoloed(MonitorSend::isLit(value));
+        });
     }
 }
 
@@ -117,14 +122,6 @@ void FaderPageMixTile::showName(const Cell& cell) {
     cell.strip->setName(fittedName(cell.name, *cell.strip->nameButton()));
 }
 
-void FaderPageMixTile::publishShown() const {
-    for (const Cell& cell : m_cells) {
-        m_screens.publish(cell.channel.fader);
-        m_screens.publish(cell.channel.on);
-        m_screens.publish(cell.channel.monitor);
-    }
-}
-
 void FaderPageMixTile::stepSelected(int delta) {
     if (m_selected < 0 || m_selected >= stripCount() || delta == 0) {
         return;
@@ -135,7 +132,7 @@ void FaderPageMixTile::stepSelected(int delta) {
         steppedLevel(kFaderLevelKind, fader & FaderLevel::kLevelMask, delta);
     const std::uint16_t stepped = FaderLevel::withLevel(fader, level);
     if (stepped != fader) {
-        m_screens.model.setParameterFromUi(id, stepped, true);
+        m_screens.model.write(ParamWrite::control(id, stepped));
     }
 }
 
@@ -144,13 +141,13 @@ void FaderPageMixTile::onAction(int index, int action) {
     const Cell& cell = m_cells[static_cast<std::size_t>(index)];
     switch (action) {
     case CompactStrip::Name:
-        m_navigation.openPage(PageId::EditCont, cell.channel.slot());
+        m_navigation.openPage(PageId::EditCont, OpenArgument::channelSlot(cell.channel.slot()));
         break;
     case CompactStrip::Mute:
-        cell.channel.toggleOn(m_screens.model);
+        strip_writes::toggleOn(m_screens.model, cell.channel.channel);
         break;
     case CompactStrip::Solo:
-        cell.channel.switchMonitorSend(m_screens.model);
+        strip_writes::switchMonitorSend(m_screens.model, cell.channel.channel);
         break;
     case CompactStrip::FaderMoved:
         writeFader(cell);
@@ -167,7 +164,7 @@ void FaderPageMixTile::writeFader(const Cell& cell) {
     const std::uint16_t level = toRaw(kFaderLevelKind, cell.strip->faderLevel());
     const std::uint16_t moved = FaderLevel::withLevel(fader, level);
     if (moved != fader) {
-        m_screens.model.setParameterFromUi(cell.channel.fader, moved, false);
+        m_screens.model.write(ParamWrite::fromDrag(cell.channel.fader, moved));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/pages/home/FaderPageChannel.h"
+#include "ui/toolkit/framework/ParamBindings.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -33,12 +34,11 @@ public:
     Channel channelOf(int index) const;
     int selectedStrip() const { return m_selected; }
 
-    // Shows a value that changed if one of the strips shows it.
-    void parameter(ParamId id, std::uint16_t value);
+    // Each strip's fader, on switch and monitor send.
+    ParamBindings& bindings() { return m_parameters; }
     void channelName(int slot, const QString& name);
     // Every strip's name and colour from the model again.
     void rebuild();
-    void publishShown() const;
     // Moves the selected strip's fader by delta detents.
     void stepSelected(int delta);
 
@@ -46,6 +46,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void bindParameters();
     struct Cell {
         FaderPageChannel channel;
         CompactStrip* strip;
@@ -60,6 +61,7 @@ private:
     static void showName(const Cell& cell);
 
     ScreenContext& m_screens;
+    ParamBindings m_parameters;
     HomeNavigation& m_navigation;
     std::vector<Cell> m_cells;
     int m_selected = 0;

@@ -1,10 +1,11 @@
 #include "ui/pages/home/FaderPageSendTile.h"
 
 #include "app/model/MonitorSend.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "app/model/StereoSendMode.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/ScreenContext.h"
+#include "ui/pages/StripWrites.h"
 #include "ui/pages/home/FaderPageSelection.h"
 #include "ui/pages/home/FaderPageSendStrip.h"
 #include "ui/pages/home/FaderPageStep.h"
@@ -73,6 +74,7 @@ void FaderPageSendTile::showBus(SendBus bus) {
         m_bindings[static_cast<std::size_t>(index)] = {};
         m_strips[static_cast<std::size_t>(index)]->hide();
     }
+    bindParameters();
     select(0);
 }
 
@@ -107,18 +109,21 @@ Channel FaderPageSendTile::channelOf(int index) const {
                : Channel{};
 }
 
-void FaderPageSendTile::parameter(ParamId id, std::uint16_t value) {
+void FaderPageSendTile::bindParameters() {
+    m_parameters.clear();
     for (int index = 0; index < m_boundCount; ++index) {
         const Binding& binding = m_bindings[static_cast<std::size_t>(index)];
         FaderPageSendStrip* strip = m_strips[static_cast<std::size_t>(index)];
-        if (id == binding.shown) {
+        m_parameters.bind(binding.shown, [strip](ParamId, std::uint16_t value) {
             strip->setSendLevel(toReal(kSendLevelKind, value));
             strip->setPreFader(SendOnFader::isPreFader(value));
-        } else if (id == binding.channel.on) {
+        });
+        m_parameters.bind(binding.channel.on, [strip](ParamId, std::uint16_t value) {
             strip->setMuted(FaderPageChannel::isMuted(value));
-        } else if (id == binding.channel.monitor) {
+        });
+        m_parameters.bind(binding.channel.monitor, [strip](ParamId, std::uint16_t value) {
             strip->setSoloed(MonitorSend::isLit(value));
-        }
+        });
     }
 }
 
@@ -139,15 +144,6 @@ void FaderPageSendTile::rebuild() {
     select(selected);
 }
 
-void FaderPageSendTile::publishShown() const {
-    for (int index = 0; index < m_boundCount; ++index) {
-        const Binding& binding = m_bindings[static_cast<std::size_t>(index)];
-        m_screens.publish(binding.shown);
-        m_screens.publish(binding.channel.on);
-        m_screens.publish(binding.channel.monitor);
-    }
-}
-
 void FaderPageSendTile::stepSelected(int delta) {
     if (m_selected >= m_boundCount || delta == 0) {
         return;
@@ -157,7 +153,7 @@ void FaderPageSendTile::stepSelected(int delta) {
     const std::uint16_t level = steppedLevel(kSendLevelKind, send & SendOnFader::kLevelMask, delta);
     const std::uint16_t stepped = SendOnFader::withLevel(send, level);
     if (stepped != send) {
-        m_screens.model.setParameterFromUi(binding.send, stepped, true);
+        m_screens.model.write(ParamWrite::control(binding.send, stepped));
     }
 }
 
@@ -166,10 +162,10 @@ void FaderPageSendTile::onAction(int index, int action) {
     const Binding& binding = m_bindings[static_cast<std::size_t>(index)];
     switch (action) {
     case FaderPageSendStrip::Mute:
-        binding.channel.toggleOn(m_screens.model);
+        strip_writes::toggleOn(m_screens.model, binding.channel.channel);
         break;
     case FaderPageSendStrip::Solo:
-        binding.channel.switchMonitorSend(m_screens.model);
+        strip_writes::switchMonitorSend(m_screens.model, binding.channel.channel);
         break;
     case FaderPageSendStrip::LevelMoved:
         writeLevel(index);
@@ -198,7 +194,7 @@ void FaderPageSendTile::writeLevel(int index) {
         toRaw(kSendLevelKind, m_strips[static_cast<std::size_t>(index)]->sendLevel());
     const std::uint16_t moved = SendOnFader::withLevel(send, level);
     if (moved != send) {
-        m_screens.model.setParameterFromUi(binding.send, moved, false);
+        m_screens.model.write(ParamWrite::fromDrag(binding.send, moved));
     }
 }
 
@@ -206,7 +202,7 @@ void FaderPageSendTile::writeTap(const Binding& binding, bool preFader) {
     const std::uint16_t send = m_screens.model.value(binding.shown);
     const std::uint16_t tapped = SendOnFader::withPreFader(send, preFader);
     if (tapped != send) {
-        m_screens.model.setParameterFromUi(binding.send, tapped, true);
+        m_screens.model.write(ParamWrite::control(binding.send, tapped));
     }
 }
 
@@ -218,8 +214,8 @@ void FaderPageSendTile::switchSide(const Binding& binding, int side) {
     const ParamId word = StereoSendMode::wordId(input, m_bus->index);
     const int mode =
         StereoSendMode::toggled(StereoSendMode::of(m_screens.model, input, m_bus->index), side);
-    m_screens.model.setParameterFromUi(
-        word, StereoSendMode::withMode(m_screens.model.value(word), m_bus->index, mode), true);
+    m_screens.model.write(ParamWrite::control(
+        word, StereoSendMode::withMode(m_screens.model.value(word), m_bus->index, mode)));
 }
 
 void FaderPageSendTile::select(int index) {

@@ -2,6 +2,7 @@
 
 #include "app/model/SendOnFader.h"
 #include "ui/pages/home/FaderPageChannel.h"
+#include "ui/toolkit/framework/ParamBindings.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
@@ -35,18 +36,19 @@ public:
     Channel channelOf(int index) const;
     int selectedStrip() const { return m_selected; }
 
-    void parameter(ParamId id, std::uint16_t value);
+    // Each strip's send level, its channel's on switch and monitor send; they follow the bus.
+    ParamBindings& bindings() { return m_parameters; }
     void channelName(int slot, const QString& name);
     // Names, colours, sides and the sends shown, from the model again: after a change of a
     // colour or of a stereo input's sides.
     void rebuild();
-    void publishShown() const;
     void stepSelected(int delta);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void bindParameters();
     struct Binding {
         FaderPageChannel channel;
         ParamId send = kInvalidParam;
@@ -64,6 +66,7 @@ private:
     ScreenContext& m_screens;
     std::array<FaderPageSendStrip*, kStripCount> m_strips{};
     std::array<Binding, kStripCount> m_bindings{};
+    ParamBindings m_parameters;
     std::optional<SendBus> m_bus;
     int m_boundCount = 0;
     int m_selected = 0;

@@ -1,8 +1,8 @@
 #include "ui/pages/home/HomePage.h"
 
 #include "app/model/BankTable.h"
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/home/BriefContPage.h"
-#include "ui/pages/home/HomeNavigation.h"
 #include "ui/pages/home/HomeTabBar.h"
 #include "ui/toolkit/framework/PageContainer.h"
 #include "ui/toolkit/framework/PageHost.h"
@@ -28,7 +28,7 @@ HomePage::HomePage(QWidget* parent, PageRegistry& registry, HomeNavigation& navi
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(&host());
     m_navigation.setPageOpener(
-        [this](PageId id, std::int32_t argument) { openInside(id, argument); });
+        [this](PageId id, const OpenArgument& argument) { openInside(id, argument); });
 }
 
 HomePage::~HomePage() {
@@ -39,17 +39,17 @@ HomePage::~HomePage() {
 // opening reaches them.
 void HomePage::enter() {
     if (container().currentPage() == nullptr) {
-        container().open(PageId::BriefCont, m_navigation.currentBank());
+        container().open(PageId::BriefCont, OpenArgument::tab(m_navigation.currentBank()));
     }
 }
 
-void HomePage::open(std::int32_t argument) {
+void HomePage::open(const OpenArgument& argument) {
     if (Page* page = shownPage()) {
         page->open(argument);
     }
 }
 
-void HomePage::openInside(PageId id, std::int32_t argument) {
+void HomePage::openInside(PageId id, const OpenArgument& argument) {
     if (!isUnderTheTabs(id)) {
         container().open(id, argument);
         return;
@@ -62,10 +62,12 @@ void HomePage::openInside(PageId id, std::int32_t argument) {
 
 // Page 2 is told the tab to light: the bank that holds the slot for the bank overview
 // (the current bank for a slot in no bank), the page's own tab for the others.
-int HomePage::tabArgumentOf(PageId id, std::int32_t argument) const {
-    const int bank =
-        id == PageId::BriefChannel && argument >= 0 ? BankTable::bankOfSlot(argument) : -1;
-    return HomeTabBar::tabOfPage(id, bank >= 0 ? bank : m_navigation.currentBank());
+OpenArgument HomePage::tabArgumentOf(PageId id, const OpenArgument& argument) const {
+    const int bank = id == PageId::BriefChannel && argument.slot() >= 0
+                         ? BankTable::bankOfSlot(argument.slot())
+                         : -1;
+    return OpenArgument::tab(
+        HomeTabBar::tabOfPage(id, bank >= 0 ? bank : m_navigation.currentBank()));
 }
 
 BriefContPage* HomePage::tabsPage() const {

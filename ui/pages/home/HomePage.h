@@ -21,16 +21,16 @@ public:
     ~HomePage() override;
 
     void enter() override;
-    void open(std::int32_t argument) override;
+    void open(const OpenArgument& argument) override;
 
     // Pages under the home tabs are opened there, with their tab lit; the others here.
-    void openInside(PageId id, std::int32_t argument);
+    void openInside(PageId id, const OpenArgument& argument);
 
     // Null until the home tabs have been shown.
     BriefContPage* tabsPage() const;
 
 private:
-    int tabArgumentOf(PageId id, std::int32_t argument) const;
+    OpenArgument tabArgumentOf(PageId id, const OpenArgument& argument) const;
 
     HomeNavigation& m_navigation;
 };

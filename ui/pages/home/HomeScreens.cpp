@@ -1,5 +1,6 @@
 #include "ui/pages/home/HomeScreens.h"
 
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/BankOverviewPage.h"
 #include "ui/pages/home/BriefContPage.h"
@@ -12,13 +13,14 @@ namespace v32 {
 
 namespace {
 
-constexpr std::int32_t kNothingChosen = -1;
-constexpr std::int32_t kFirstSettingsTab = 0;
+constexpr OpenArgument kOwnChoice = OpenArgument::ownChoice();
+constexpr OpenArgument kFirstSettingsTab = OpenArgument::tab(0);
 
 } // namespace
 
-HomeScreens::HomeScreens(ScreenContext& screens)
-    : m_screens(screens) {}
+HomeScreens::HomeScreens(ScreenContext& screens, HomeNavigation& navigation)
+    : m_screens(screens)
+    , m_navigation(navigation) {}
 
 void HomeScreens::install(PageRegistry& registry) {
     registry.install(PageId::Home, [this, &registry](QWidget* container, PageId) {
@@ -39,14 +41,14 @@ void HomeScreens::attachGlobalBar(GlobalBar& bar) {
     QObject::connect(&bar, &GlobalBar::tabClicked, &bar, [this](GlobalBarTab tab) {
         switch (tab) {
         case GlobalBarTab::Media:
-            m_navigation.openPage(PageId::Player, kNothingChosen);
+            m_navigation.openPage(PageId::Player, kOwnChoice);
             break;
         case GlobalBarTab::System:
             m_navigation.openPage(PageId::Setting, kFirstSettingsTab);
             break;
         default:
             m_navigation.setCurrentBank(static_cast<int>(tab));
-            m_navigation.openPage(PageId::BriefChannel, kNothingChosen);
+            m_navigation.openPage(PageId::BriefChannel, kOwnChoice);
             break;
         }
     });

@@ -1,30 +1,31 @@
 #pragma once
 
-#include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/ScreenModule.h"
 
 namespace v32 {
 
 class GlobalBar;
+class HomeNavigation;
 class PageRegistry;
 struct ScreenContext;
 
-// The home screen's pages and where the program stands on them: installs the builders of
-// pages 1 to 4 into the registry and keeps the navigation state they share for the whole
-// run. It must outlive the pages it installs.
-class HomeScreens {
+// The home screen's pages: installs the builders of pages 1 to 4 into the registry, whose
+// home page becomes where every screen opens its pages. It must outlive the pages it
+// installs.
+class HomeScreens : public ScreenModule {
 public:
-    explicit HomeScreens(ScreenContext& screens);
+    HomeScreens(ScreenContext& screens, HomeNavigation& navigation);
 
-    void install(PageRegistry& registry);
+    void install(PageRegistry& registry) override;
     // With the global bar on, its bank tabs lead to the bank overview of their bank, MEDIA
     // to the media player and SYSTEM to the system menu.
-    void attachGlobalBar(GlobalBar& bar);
+    void attachGlobalBar(GlobalBar& bar) override;
 
     HomeNavigation& navigation() { return m_navigation; }
 
 private:
     ScreenContext& m_screens;
-    HomeNavigation m_navigation;
+    HomeNavigation& m_navigation;
 };
 
 } // namespace v32

@@ -5,12 +5,12 @@
 #include "app/model/ChannelSlot.h"
 #include "app/model/LinkedWrites.h"
 #include "app/model/MonitorSend.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "app/values/ValueConversion.h"
+#include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
-#include "ui/pages/home/HomeNavigation.h"
+#include "ui/pages/StripWrites.h"
 #include "ui/pages/home/MainStrip.h"
-#include "ui/pages/home/StripWrites.h"
 #include "ui/toolkit/style/FontCache.h"
 #include "ui/toolkit/widgets/Button.h"
 #include "ui/toolkit/widgets/Fader.h"
@@ -22,8 +22,6 @@ namespace v32 {
 
 namespace {
 
-constexpr int kFaderNumber = 72;
-constexpr int kOnNumber = 74;
 constexpr int kFaderKind = 15;
 constexpr int kTitlePixels = 18;
 constexpr int kLinkPixels = 14;
@@ -72,54 +70,34 @@ MainSection::MainSection(ScreenContext& screens, HomeNavigation& navigation, QWi
     column->addWidget(m_link);
     column->addLayout(strips, 1);
 
-    connect(m_title, &StyledWidget::clicked, this,
-            [this] { m_navigation.openPage(PageId::EditCont, ChannelSlot::kMainLeft); });
+    connect(m_title, &StyledWidget::clicked, this, [this] {
+        m_navigation.openPage(PageId::EditCont, OpenArgument::channelSlot(ChannelSlot::kMainLeft));
+    });
     connect(m_link, &StyledWidget::clicked, this, &MainSection::toggleLink);
+    bindParameters();
 }
 
 bool MainSection::isLinked() const {
     return (m_screens.model.value(LinkedWrites::kBusLinks) & kMainLinkBit) != 0;
 }
 
-bool MainSection::showParameter(ParamId id, std::uint16_t value) {
-    if (id == LinkedWrites::kBusLinks) {
+void MainSection::bindParameters() {
+    m_bindings.bind(LinkedWrites::kBusLinks, [this](ParamId, std::uint16_t value) {
         m_link->setChecked((value & kMainLinkBit) != 0);
-        return true;
-    }
-    for (int side = 0; side < 2; ++side) {
-        if (id == MonitorSend::shownId(mainBus(side))) {
-            strip(side).setSoloed(MonitorSend::isLit(value));
-            return true;
-        }
-    }
-    if (channelKindOf(id) != KindBus) {
-        return false;
-    }
-    const int side = channelIndexOf(id) - kMainLeftBus;
-    return side >= 0 && side < 2 && showBusParameter(side, paramNumberOf(id), value);
-}
-
-bool MainSection::showBusParameter(int side, int number, std::uint16_t value) {
-    switch (number) {
-    case kFaderNumber:
-        strip(side).setFaderLevel(toReal(kFaderKind, value));
-        return true;
-    case kOnNumber:
-        strip(side).setMuted(value == 0);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void MainSection::publish() const {
+    });
     for (int side = 0; side < 2; ++side) {
         const Channel bus = mainBus(side);
-        m_screens.publish(paramId(bus.kind, bus.index, kNumberFader));
-        m_screens.publish(paramId(bus.kind, bus.index, kNumberOn));
-        m_screens.publish(MonitorSend::shownId(bus));
+        m_bindings.bind(paramId(bus.kind, bus.index, kNumberFader),
+                        [this, side](ParamId, std::uint16_t value) {
+                            strip(side).setFaderLevel(toReal(kFaderKind, value));
+                        });
+        m_bindings.bind(
+            paramId(bus.kind, bus.index, kNumberOn),
+            [this, side](ParamId, std::uint16_t value) { strip(side).setMuted(value == 0); });
+        m_bindings.bind(MonitorSend::shownId(bus), [this, side](ParamId, std::uint16_t value) {
+            strip(side).setSoloed(MonitorSend::isLit(value));
+        });
     }
-    m_screens.publish(LinkedWrites::kBusLinks);
 }
 
 void MainSection::onAction(int side, int action) {
@@ -141,20 +119,14 @@ void MainSection::onAction(int side, int action) {
 // MAIN R takes MAIN L's settings before the link bit goes out, so that the mixer never
 // holds the two sides linked but different.
 void MainSection::toggleLink() {
-    ParamModel& model = m_screens.model;
+    ScreenModel& model = m_screens.model;
     const std::uint16_t links = model.value(LinkedWrites::kBusLinks);
     if ((links & kMainLinkBit) == 0) {
         const BusCopy copy(model, kMainLeftBus, kMainRightBus);
-        for (const BusCopy::Write& write : copy.writes()) {
-            if (write.quiet) {
-                model.setValue(write.pair.id, write.pair.value);
-            } else {
-                model.setParameterFromUi(write.pair.id, write.pair.value, true);
-            }
-        }
+        model.write(copy.writes());
     }
-    model.setParameterFromUi(LinkedWrites::kBusLinks,
-                             static_cast<std::uint16_t>(links ^ kMainLinkBit), true);
+    model.write(ParamWrite::control(LinkedWrites::kBusLinks,
+                                    static_cast<std::uint16_t>(links ^ kMainLinkBit)));
 }
 
 } // namespace v32

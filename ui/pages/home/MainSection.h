@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/protocol/ParamId.h"
+#include "ui/toolkit/framework/ParamBindings.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
@@ -28,9 +29,10 @@ public:
     MainSection(ScreenContext& screens, HomeNavigation& navigation, QWidget* parent = nullptr);
 
     // False for a parameter the section does not show.
-    bool showParameter(ParamId id, std::uint16_t value);
+    // What the section shows: both main buses' faders, on switches and monitor sends,
+    // and the link of MAIN L and MAIN R.
+    ParamBindings& bindings() { return m_bindings; }
     // Every parameter the section shows, handed to the page on screen.
-    void publish() const;
     bool isLinked() const;
 
     MainStrip& strip(int side) const { return *m_strips[static_cast<std::size_t>(side)]; }
@@ -40,13 +42,14 @@ public:
 private:
     void onAction(int side, int action);
     void toggleLink();
-    bool showBusParameter(int side, int number, std::uint16_t value);
+    void bindParameters();
 
     ScreenContext& m_screens;
     HomeNavigation& m_navigation;
     Button* m_title;
     Button* m_link;
     std::array<MainStrip*, 2> m_strips{};
+    ParamBindings m_bindings;
 };
 
 } // namespace v32

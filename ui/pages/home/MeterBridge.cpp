@@ -2,7 +2,7 @@
 
 #include "app/model/ChannelLabel.h"
 #include "app/model/ChannelSlot.h"
-#include "app/model/ParamModel.h"
+#include "app/model/ScreenModel.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/MeterReading.h"
 #include "ui/toolkit/style/FontCache.h"
@@ -106,7 +106,7 @@ void MeterBridge::refresh() {
 }
 
 void MeterBridge::requestMeters() {
-    if (m_screens.model.switches().disable_spectrum) {
+    if (m_screens.model.isSpectrumDisabled()) {
         return;
     }
     if (m_sinceRequest.isValid() && m_sinceRequest.elapsed() < kRequestPeriodMs) {

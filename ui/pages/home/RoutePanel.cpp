@@ -2,8 +2,8 @@
 
 #include "app/core/Translation.h"
 #include "app/model/ChannelSlot.h"
-#include "app/model/ParamModel.h"
 #include "app/model/RouteSends.h"
+#include "app/model/ScreenModel.h"
 #include "app/values/ValuePosition.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/toolkit/style/FontCache.h"
@@ -21,6 +21,16 @@ constexpr int kCaptionPixels = 16;
 constexpr int kPadding = 4;
 constexpr int kRadius = 4;
 constexpr int kMainLeftBus = 16;
+// The send numbers of each kind: inputs to the AUX buses, FX and MAIN, the stereo inputs'
+// right half to MAIN R; the buses' monitor sends; the effect returns' sends.
+constexpr int kFirstInputSend = 13;
+constexpr int kLastAuxSend = 26;
+constexpr int kMainRightSend = 30;
+constexpr int kLastInputSend = 36;
+constexpr int kBusMonitorLeft = 84;
+constexpr int kBusMonitorRight = 85;
+constexpr int kEffectFirstSend = 183;
+constexpr int kEffectLastSend = 202;
 
 // A bus cell is named by the user's name of the bus it sends to, else by its number.
 QString cellName(const ScreenContext& screens, int slot, const QString& fallback) {
@@ -66,6 +76,34 @@ void RoutePanel::showChannel(Channel channel, const QString& title) {
     m_channel = channel;
     m_matrix->setChannel(channel.kind, channel.index);
     m_matrix->setTitle(title);
+    bindSends();
+}
+
+void RoutePanel::bindSends() {
+    m_bindings.clear();
+    const auto bindNumbers = [this](Channel channel, int first, int last) {
+        m_bindings.bindRange(paramId(channel.kind, channel.index, first),
+                             paramId(channel.kind, channel.index, last),
+                             [this](ParamId id, std::uint16_t value) { showParameter(id, value); });
+    };
+    switch (m_channel.kind) {
+    case KindInput:
+        bindNumbers(m_channel, kFirstInputSend, kLastInputSend);
+        if (isStereoLeftInput(m_channel.index)) {
+            const Channel right{KindInput, m_channel.index + 1};
+            bindNumbers(right, kFirstInputSend, kLastAuxSend);
+            bindNumbers(right, kMainRightSend, kMainRightSend);
+        }
+        break;
+    case KindBus:
+        bindNumbers(m_channel, kBusMonitorLeft, kBusMonitorRight);
+        break;
+    case KindEffect:
+        bindNumbers(m_channel, kEffectFirstSend, kEffectLastSend);
+        break;
+    default:
+        break;
+    }
 }
 
 void RoutePanel::showParameter(ParamId id, std::uint16_t value) {
@@ -102,8 +140,8 @@ void RoutePanel::onCellMoved(const RouteMatrixEvent& event) {
     const ParamId shown =
         RouteSends::shownId(m_screens.model, m_channel, event.section, event.cell);
     const std::uint16_t level = rawOfPosition(kSendLevelKind, event.normalised);
-    m_screens.model.setParameterFromUi(
-        written, RouteSends::withLevel(m_screens.model.value(shown), level), false);
+    m_screens.model.write(
+        ParamWrite::fromDrag(written, RouteSends::withLevel(m_screens.model.value(shown), level)));
 }
 
 } // namespace v32

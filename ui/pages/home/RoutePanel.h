@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/model/Channel.h"
+#include "ui/toolkit/framework/ParamBindings.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -25,10 +26,12 @@ public:
 
     RoutePanel(ScreenContext& screens, QWidget* parent = nullptr);
 
+    // The matrix follows the channel's sends from now on; what it shows of them comes
+    // when the bindings are replayed.
     void showChannel(Channel channel, const QString& title);
     Channel channel() const { return m_channel; }
-    // Takes the sends of the shown channel; anything else is left alone.
-    void showParameter(ParamId id, std::uint16_t value);
+    // The sends of the shown channel: a fixed stereo input's on both halves.
+    ParamBindings& bindings() { return m_bindings; }
     // The cells are named after the buses they send to.
     void nameCells();
 
@@ -38,12 +41,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void bindSends();
+    void showParameter(ParamId id, std::uint16_t value);
     void onCellMoved(const RouteMatrixEvent& event);
 
     ScreenContext& m_screens;
     TextLabel* m_caption;
     RouteMatrix* m_matrix;
     Channel m_channel;
+    ParamBindings m_bindings;
 };
 
 } // namespace v32

@@ -5,4 +5,8 @@ namespace v32 {
 Page::Page(QWidget* parent)
     : StyledWidget(parent, QSize(), BoxStyle::plain()) {}
 
+void Page::parameter(ParamId id, std::uint16_t value, bool /*fromNotify*/) {
+    m_bindings.dispatch(id, value);
+}
+
 } // namespace v32

@@ -24,7 +24,7 @@ auto* PageContainer::find(Self& self, PageId id) {
     return found == self.m_entries.end() ? nullptr : &*found;
 }
 
-void PageContainer::open(PageId id, std::int32_t argument) {
+void PageContainer::open(PageId id, const OpenArgument& argument) {
     Entry* entry = find(*this, id);
     const PageDescriptor* descriptor = m_registry.descriptor(id);
     if (entry == nullptr || descriptor == nullptr || !descriptor->create) {
@@ -37,8 +37,9 @@ void PageContainer::open(PageId id, std::int32_t argument) {
         return;
     }
     if (page == m_current) {
-        if (argument != kNoArgument) {
+        if (!argument.isNothing()) {
             page->open(argument);
+            replay(*page);
         }
         return;
     }
@@ -47,8 +48,16 @@ void PageContainer::open(PageId id, std::int32_t argument) {
     m_current = page;
     m_currentId = id;
     page->enter();
-    if (argument != kNoArgument) {
+    if (!argument.isNothing()) {
         page->open(argument);
+    }
+    replay(*page);
+}
+
+// After the page has chosen what it shows, so that its bindings name the channels shown.
+void PageContainer::replay(const Page& page) const {
+    if (const ParamReader* values = m_registry.values()) {
+        page.bindings().publish(*values);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/framework/OpenArgument.h"
 #include "ui/toolkit/framework/Page.h"
 #include "ui/toolkit/framework/PageId.h"
 #include "ui/toolkit/style/StyledWidget.h"
@@ -25,9 +26,10 @@ public:
     PageContainer(PageRegistry& registry, std::initializer_list<PageId> pages,
                   QWidget* parent = nullptr);
 
-    // Shows the page and tells it to open the argument (kNoArgument: open nothing). Pages
-    // that the container does not list, or that cannot be built, are not shown.
-    void open(PageId id, std::int32_t argument = kNoArgument);
+    // Shows the page, tells it to open the argument (unless it is nothing) and replays what
+    // the page has bound. Pages that the container does not list, or that cannot be built,
+    // are not shown.
+    void open(PageId id, const OpenArgument& argument = OpenArgument::nothing());
 
     Page* currentPage() const { return m_current; }
     std::optional<PageId> currentPageId() const;
@@ -54,6 +56,7 @@ private:
     Page* build(Entry& entry, const PageDescriptor& descriptor);
     void leaveCurrent();
     void discard(Entry& entry);
+    void replay(const Page& page) const;
 
     PageRegistry& m_registry;
     std::vector<Entry> m_entries;

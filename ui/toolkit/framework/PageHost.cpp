@@ -18,7 +18,7 @@ PageContainer* PageHost::container(int index) const {
     return m_containers[static_cast<std::size_t>(index)].data();
 }
 
-PageContainer* PageHost::open(int index, PageId id, std::int32_t argument) {
+PageContainer* PageHost::open(int index, PageId id, const OpenArgument& argument) {
     PageContainer* target = container(index);
     if (target != nullptr) {
         target->open(id, argument);

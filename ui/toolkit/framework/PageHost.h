@@ -25,7 +25,8 @@ public:
     PageContainer* container(int index) const;
 
     // Returns the container that was switched, or null for an index beyond the count.
-    PageContainer* open(int index, PageId id, std::int32_t argument = kNoArgument);
+    PageContainer* open(int index, PageId id,
+                        const OpenArgument& argument = OpenArgument::nothing());
     Page* currentPage(int index) const;
 
 private:

@@ -35,7 +35,7 @@ enum class PageId : int {
     FactoryMode = 33,
 };
 
-// The open argument 0x80000000: the page is shown without being told to open anything.
+// The number 0x80000000 of an open argument that opens nothing: the page is only shown.
 inline constexpr std::int32_t kNoArgument = std::numeric_limits<std::int32_t>::min();
 
 } // namespace v32

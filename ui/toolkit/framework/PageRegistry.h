@@ -12,6 +12,7 @@ class QWidget;
 namespace v32 {
 
 class Page;
+class ParamReader;
 
 // Builds a page inside its container. A page without one cannot be shown.
 using PageFactory = std::function<Page*(QWidget* container, PageId id)>;
@@ -38,6 +39,11 @@ public:
 
     void install(PageId id, PageFactory factory);
 
+    // The values the pages' bindings are replayed from when they open; none, nothing is
+    // replayed (a registry of pages that show no parameters).
+    void setValues(const ParamReader* values) { m_values = values; }
+    const ParamReader* values() const { return m_values; }
+
     // Every page opening passes here first, so that what belongs to the old page closes.
     void announcePageSwitch() { emit pageSwitchStarting(); }
 
@@ -46,6 +52,7 @@ signals:
 
 private:
     std::array<std::optional<PageDescriptor>, kSlotCount> m_pages;
+    const ParamReader* m_values = nullptr;
 };
 
 } // namespace v32

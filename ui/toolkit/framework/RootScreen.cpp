@@ -62,7 +62,7 @@ RootScreen::RootScreen(const RootScreenSetup& setup, QWidget* parent)
 
 RootScreen::~RootScreen() = default;
 
-void RootScreen::openPage(PageId id, std::int32_t argument) {
+void RootScreen::openPage(PageId id, const OpenArgument& argument) {
     m_pageHost->open(0, id, argument);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/framework/OpenArgument.h"
 #include "ui/toolkit/framework/OverlayLayer.h"
 #include "ui/toolkit/framework/PageId.h"
 #include "ui/toolkit/style/StyledWidget.h"
@@ -59,7 +60,7 @@ public:
     ConnectionIssueOverlay& connectionIssue() const { return *m_connectionIssue; }
 
     // Opens a page of the top level: the one container of the top page host.
-    void openPage(PageId id, std::int32_t argument = kNoArgument);
+    void openPage(PageId id, const OpenArgument& argument = OpenArgument::nothing());
     Page* currentPage() const;
 
     void showConnectionIssue(const QString& text);
