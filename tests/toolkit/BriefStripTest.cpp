@@ -24,8 +24,8 @@ class BriefStripTest : public testing::Test {
 protected:
     BriefStripTest() {
         m_strip.show();
-        m_strip.setCallback([this](int action, void* /*user*/) { m_actions.push_back(action); },
-                            nullptr);
+        QObject::connect(&m_strip, &BriefStrip::actionTaken,
+                         [this](BriefStrip::Action action) { m_actions.push_back(action); });
     }
 
     ResourceDisk m_disk;

@@ -30,12 +30,8 @@ protected:
         m_strip.setOffShown(true);
         m_strip.setLevelTextShown(true);
         m_strip.show();
-        m_strip.setCallback(
-            [this](int action, void* user) {
-                m_actions.push_back(action);
-                EXPECT_EQ(user, &m_user);
-            },
-            &m_user);
+        QObject::connect(&m_strip, &ChannelStrip::actionTaken,
+                         [this](ChannelStrip::Action action) { m_actions.push_back(action); });
     }
 
     ResourceDisk m_disk;
@@ -43,7 +39,6 @@ protected:
     ImageCache m_images{m_disk};
     ChannelStrip m_strip{m_fonts, m_images};
     std::vector<int> m_actions;
-    int m_user = 0;
 };
 
 TEST_F(ChannelStripTest, ReportsEachChildWithItsActionCode) {

@@ -20,8 +20,8 @@ protected:
     CompactStripTest() {
         m_strip.setExtraButtons(QStringLiteral("POS"), QStringLiteral("PRE"));
         m_strip.show();
-        m_strip.setCallback([this](int action, void* /*user*/) { m_actions.push_back(action); },
-                            nullptr);
+        QObject::connect(&m_strip, &CompactStrip::actionTaken,
+                         [this](CompactStrip::Action action) { m_actions.push_back(action); });
     }
 
     ResourceDisk m_disk;

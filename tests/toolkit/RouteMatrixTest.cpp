@@ -244,15 +244,8 @@ TEST_F(RouteMatrixTest, UserMovesAreReportedWithTheirCellAndProgramMovesAreNot) 
     matrix.setRotated(false);
     matrix.resize(200, 400);
     std::vector<RouteMatrixEvent> events;
-    int owner = 0;
-    matrix.setCallback(
-        [&](RouteMatrix& from, const RouteMatrixEvent& event, void* user, int value) {
-            EXPECT_EQ(&from, &matrix);
-            EXPECT_EQ(user, &owner);
-            EXPECT_EQ(value, event.value);
-            events.push_back(event);
-        },
-        &owner);
+    QObject::connect(&matrix, &RouteMatrix::cellMoved,
+                     [&](const RouteMatrixEvent& event) { events.push_back(event); });
     matrix.setChannel(KindInput, 0);
     matrix.updateParameter(paramId(KindInput, 0, 33), kZeroDecibels);
     EXPECT_TRUE(events.empty());
@@ -276,9 +269,8 @@ TEST_F(RouteMatrixTest, UserMovesAreReportedWithTheirCellAndProgramMovesAreNot) 
 TEST_F(RouteMatrixTest, UprightSlidersGrowFromTheBottom) {
     RouteMatrix matrix(m_params, m_fonts);
     std::vector<int> values;
-    matrix.setCallback(
-        [&](RouteMatrix&, const RouteMatrixEvent&, void*, int value) { values.push_back(value); },
-        nullptr);
+    QObject::connect(&matrix, &RouteMatrix::cellMoved,
+                     [&](const RouteMatrixEvent& event) { values.push_back(event.value); });
     RouteMatrixSlider* slider = matrix.slider(RouteMatrix::SectionAux, 0);
     ASSERT_EQ(slider->orientation(), Qt::Vertical);
     QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 2, 0));

@@ -20,10 +20,11 @@ constexpr QSize kListSize(200, 100); // five rows in view
 class ScrollListTest : public testing::Test {
 protected:
     void fill(ScrollList& list, int count) {
-        m_users.resize(static_cast<std::size_t>(count));
+        m_keys.resize(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
+            m_keys[static_cast<std::size_t>(i)] = 7 * i + 3;
             list.addEntry(-1, QStringLiteral("Entry %1").arg(i),
-                          &m_users[static_cast<std::size_t>(i)]);
+                          m_keys[static_cast<std::size_t>(i)]);
         }
     }
 
@@ -55,11 +56,11 @@ protected:
 
     const ResourceDisk m_disk;
     FontCache m_fonts{m_disk};
-    std::vector<int> m_users;
+    std::vector<int> m_keys;
     int m_lastDuration = 0;
 };
 
-TEST_F(ScrollListTest, ATapSelectsTheRowUnderTheFingerAndReportsItsUserPointer) {
+TEST_F(ScrollListTest, ATapSelectsTheRowUnderTheFingerAndReportsItsKey) {
     struct Case {
         int y;
         int row;
@@ -70,16 +71,14 @@ TEST_F(ScrollListTest, ATapSelectsTheRowUnderTheFingerAndReportsItsUserPointer) 
         ScrollList list(m_fonts);
         setUp(list, 10);
         QSignalSpy changed(&list, &ScrollList::valueChanged);
-        std::vector<std::pair<int, void*>> reports;
-        list.setRowSelectedCallback([&](ScrollList& from, int index, void* user) {
-            EXPECT_EQ(&from, &list);
-            reports.emplace_back(index, user);
-        });
+        std::vector<std::pair<int, int>> reports;
+        QObject::connect(&list, &ScrollList::rowSelected,
+                         [&](int index, int key) { reports.emplace_back(index, key); });
         QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(50, c.y));
         EXPECT_EQ(list.selectedIndex(), c.row);
         EXPECT_EQ(changed.count(), 1);
-        const std::vector<std::pair<int, void*>> expected{
-            {c.row, &m_users[static_cast<std::size_t>(c.row)]}};
+        const std::vector<std::pair<int, int>> expected{
+            {c.row, m_keys[static_cast<std::size_t>(c.row)]}};
         EXPECT_EQ(reports, expected);
     }
 }
@@ -162,7 +161,7 @@ TEST_F(ScrollListTest, TenThousandEntriesPaintOnlyTheRowsInView) {
     setUp(list, 10000);
     ASSERT_EQ(list.count(), 10000);
     EXPECT_EQ(list.entry(9999)->text, "Entry 9999");
-    EXPECT_EQ(list.entry(5000)->user, &m_users[5000]);
+    EXPECT_EQ(list.entry(5000)->key, m_keys[5000]);
 
     list.grab();
     EXPECT_EQ(list.paintedRowCount(), 5);

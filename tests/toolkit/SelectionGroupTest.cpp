@@ -35,7 +35,8 @@ protected:
 
 TEST_F(SelectionGroupTest, ClickingChecksTheMemberUnchecksThePreviousAndReports) {
     SelectionGroup group(std::vector<QWidget*>{tabs[0], tabs[1], tabs[2]});
-    group.setOnChange([this](SelectionGroup&, QWidget* selected) { reported.push_back(selected); });
+    QObject::connect(&group, &SelectionGroup::memberChosen,
+                     [this](QWidget* selected) { reported.push_back(selected); });
     QSignalSpy firstChanged(tabs[0], &StyledWidget::checkedChanged);
 
     touch(tabs[0]);
@@ -51,7 +52,8 @@ TEST_F(SelectionGroupTest, ClickingChecksTheMemberUnchecksThePreviousAndReports)
 
 TEST_F(SelectionGroupTest, ClickingTheSelectedMemberReportsItAgain) {
     SelectionGroup group(std::vector<QWidget*>{tabs[0], tabs[1]});
-    group.setOnChange([this](SelectionGroup&, QWidget* selected) { reported.push_back(selected); });
+    QObject::connect(&group, &SelectionGroup::memberChosen,
+                     [this](QWidget* selected) { reported.push_back(selected); });
     touch(tabs[1]);
     touch(tabs[1]);
     EXPECT_EQ(reported, (std::vector<QWidget*>{tabs[1], tabs[1]}));
@@ -88,7 +90,8 @@ TEST_F(SelectionGroupTest, ADeletedMemberLeavesAnEmptyPlace) {
 
 TEST_F(SelectionGroupTest, EmptyingTheGroupStopsItsClicks) {
     SelectionGroup group(std::vector<QWidget*>{tabs[0], tabs[1]});
-    group.setOnChange([this](SelectionGroup&, QWidget* selected) { reported.push_back(selected); });
+    QObject::connect(&group, &SelectionGroup::memberChosen,
+                     [this](QWidget* selected) { reported.push_back(selected); });
     group.replaceMembers({});
     EXPECT_EQ(group.size(), 0);
     touch(tabs[0]);
@@ -98,7 +101,8 @@ TEST_F(SelectionGroupTest, EmptyingTheGroupStopsItsClicks) {
 
 TEST_F(SelectionGroupTest, SelectingFromTheProgramDoesNotReport) {
     SelectionGroup group(std::vector<QWidget*>{tabs[0], tabs[1]});
-    group.setOnChange([this](SelectionGroup&, QWidget* selected) { reported.push_back(selected); });
+    QObject::connect(&group, &SelectionGroup::memberChosen,
+                     [this](QWidget* selected) { reported.push_back(selected); });
     group.select(tabs[1]);
     EXPECT_TRUE(isChecked(tabs[1]));
     group.select(tabs[0]);

@@ -59,9 +59,9 @@ FrameworkSamplePage::FrameworkSamplePage(QWidget* parent, FontCache& fonts)
     for (int index = 0; index < static_cast<int>(kTabCaptions.size()); ++index) {
         m_panes->add(makePane(index, fonts));
     }
-    m_tabs->setOnChange([this](SelectionGroup& group, QWidget* selected) {
-        for (int index = 0; index < group.size(); ++index) {
-            if (group.member(index) == selected) {
+    connect(m_tabs, &SelectionGroup::memberChosen, this, [this](QWidget* selected) {
+        for (int index = 0; index < m_tabs->size(); ++index) {
+            if (m_tabs->member(index) == selected) {
                 m_panes->showIndex(index);
             }
         }

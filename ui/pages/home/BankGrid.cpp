@@ -29,13 +29,12 @@ BankGrid::BankGrid(FontCache& fonts, ImageCache& images, QWidget* parent)
         policy.setRetainSizeWhenHidden(true);
         cell->setSizePolicy(policy);
         grid->addWidget(cell, index / BankLayout::kColumns, index % BankLayout::kColumns);
-        cell->strip().setCallback(
-            [this, index](int action, void*) {
-                if (m_onAction) {
-                    m_onAction(index, action);
-                }
-            },
-            nullptr);
+        connect(&cell->strip(), &BriefStrip::actionTaken, this,
+                [this, index](BriefStrip::Action action) {
+                    if (m_onAction) {
+                        m_onAction(index, action);
+                    }
+                });
     }
     for (int column = 0; column < BankLayout::kColumns; ++column) {
         grid->setColumnStretch(column, 1);

@@ -44,7 +44,8 @@ DcaPanel::DcaPanel(ScreenContext& screens, HomeNavigation& navigation, QWidget* 
         strip->setLevelTextShown(true);
         strip->muteButton()->hide();
         strip->soloButton()->hide();
-        strip->setCallback([this, index](int action, void*) { onAction(index, action); }, nullptr);
+        connect(strip, &ChannelStrip::actionTaken, this,
+                [this, index](ChannelStrip::Action action) { onAction(index, action); });
         TextLabel* name = strip->nameLabel();
         name->setClickable(true);
         new LongPress(name, [this, index, name] {

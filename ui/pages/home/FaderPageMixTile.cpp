@@ -62,7 +62,8 @@ void FaderPageMixTile::addRow(int bank, int row) {
         strip->installEventFilter(this);
         strip->nameButton()->installEventFilter(this);
         const int index = static_cast<int>(m_cells.size());
-        strip->setCallback([this, index](int action, void*) { onAction(index, action); }, nullptr);
+        connect(strip, &CompactStrip::actionTaken, this,
+                [this, index](CompactStrip::Action action) { onAction(index, action); });
         auto* colourBar = new FaderPageColourBar(this);
         grid->addWidget(colourBar, barRow, column);
         grid->addWidget(strip, barRow + 1, column++);

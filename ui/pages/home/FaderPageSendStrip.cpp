@@ -56,23 +56,21 @@ FaderPageSendStrip::FaderPageSendStrip(FontCache& fonts, ImageCache& images, QWi
         button->setFont(fonts.fontOfSize(kButtonPixelSize));
         button->setFixedHeight(kButtonHeight);
     }
-    m_strip->setCallback(
-        [this](int action, void*) {
-            switch (action) {
-            case ChannelStrip::Mute:
-                report(Mute);
-                break;
-            case ChannelStrip::Solo:
-                report(Solo);
-                break;
-            case ChannelStrip::FaderMoved:
-                report(LevelMoved);
-                break;
-            default:
-                break;
-            }
-        },
-        nullptr);
+    connect(m_strip, &ChannelStrip::actionTaken, this, [this](ChannelStrip::Action action) {
+        switch (action) {
+        case ChannelStrip::Mute:
+            report(Mute);
+            break;
+        case ChannelStrip::Solo:
+            report(Solo);
+            break;
+        case ChannelStrip::FaderMoved:
+            report(LevelMoved);
+            break;
+        default:
+            break;
+        }
+    });
 
     // The side row keeps its place while hidden, so that the faders of a row stay level.
     QSizePolicy keepPlace = m_sides->sizePolicy();

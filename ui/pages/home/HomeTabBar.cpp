@@ -68,7 +68,7 @@ HomeTabBar::HomeTabBar(FontCache& fonts, ImageCache& images, QWidget* parent)
     });
 
     m_selection = new SelectionGroup(members, this);
-    m_selection->setOnChange([this](SelectionGroup&, QWidget* selected) {
+    connect(m_selection, &SelectionGroup::memberChosen, this, [this](QWidget* selected) {
         for (int index = 0; index < kTabCount; ++index) {
             if (m_tabs[static_cast<std::size_t>(index)] == selected && m_onTab) {
                 m_onTab(index);

@@ -55,9 +55,7 @@ RoutePanel::RoutePanel(ScreenContext& screens, QWidget* parent)
     m_caption->setFont(screens.fonts.fontOfSize(kCaptionPixels));
     m_matrix->setSizes(RouteMatrix::kMaximumAux, RouteMatrix::kMaximumFx);
     m_matrix->setRotated(false);
-    m_matrix->setCallback(
-        [this](RouteMatrix&, const RouteMatrixEvent& event, void*, int) { onCellMoved(event); },
-        nullptr);
+    connect(m_matrix, &RouteMatrix::cellMoved, this, &RoutePanel::onCellMoved);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

@@ -154,7 +154,7 @@ void GlobalBar::buildSelection() {
     for (std::size_t index = 0; index < m_tabs.size(); ++index) {
         m_tabs[index]->setCheckedBackground(kCheckedColours[index], kCheckedOpacity);
     }
-    m_selection->setOnChange([this](SelectionGroup& /*group*/, QWidget* selected) {
+    connect(m_selection, &SelectionGroup::memberChosen, this, [this](QWidget* selected) {
         const auto found = std::find(m_tabs.begin(), m_tabs.end(), selected);
         if (found != m_tabs.end()) {
             emit tabClicked(static_cast<GlobalBarTab>(found - m_tabs.begin()));

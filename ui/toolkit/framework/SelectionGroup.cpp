@@ -97,9 +97,7 @@ void SelectionGroup::onMemberClicked(QWidget* widget) {
     }
     setChecked(widget, true);
     m_selected = widget;
-    if (m_onChange) {
-        m_onChange(*this, widget);
-    }
+    emit memberChosen(widget);
 }
 
 } // namespace v32

@@ -4,22 +4,19 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 #include <span>
 #include <vector>
 
 namespace v32 {
 
 // One of many: a click on a member checks it and unchecks the member checked before, then
-// reports the click. Members are the program's widgets or Qt buttons; their "checked"
-// property carries the state. Places may be empty, and a member that is deleted leaves
+// reports the click as memberChosen(). Members are the program's widgets or Qt buttons; their
+// "checked" property carries the state. Places may be empty, and a member that is deleted leaves
 // its place empty.
 class SelectionGroup : public QObject {
     Q_OBJECT
 
 public:
-    using ChangeCallback = std::function<void(SelectionGroup& group, QWidget* selected)>;
-
     explicit SelectionGroup(std::span<QWidget* const> members = {}, QObject* parent = nullptr);
     ~SelectionGroup() override;
 
@@ -36,7 +33,9 @@ public:
     // Checks the widget without reporting it; null only unchecks the selected one.
     void select(QWidget* widget);
 
-    void setOnChange(ChangeCallback callback) { m_onChange = std::move(callback); }
+signals:
+    // A member was clicked, the selected one too.
+    void memberChosen(QWidget* selected);
 
 private:
     struct Member {
@@ -51,7 +50,6 @@ private:
 
     std::vector<Member> m_members;
     QPointer<QWidget> m_selected;
-    ChangeCallback m_onChange;
 };
 
 } // namespace v32

@@ -161,11 +161,6 @@ void EqGraph::replacePopulate(int count) {
     m_curve.replacePopulate(count, [] { return QRandomGenerator::global()->generate(); });
 }
 
-void EqGraph::setChangeCallback(ChangeCallback callback, void* user) {
-    m_changeCallback = std::move(callback);
-    m_changeUser = user;
-}
-
 void EqGraph::setRtaOn(bool on) {
     m_rtaOn = on;
     m_rta.clear();
@@ -276,9 +271,7 @@ void EqGraph::mouseMoveEvent(QMouseEvent* event) {
     // The handle follows the finger at once; the curve catches up with the next
     // recomputation.
     update();
-    if (m_changeCallback) {
-        m_changeCallback(*this, *dragged, m_changeUser);
-    }
+    emit bandChanged(*dragged);
 }
 
 void EqGraph::mouseReleaseEvent(QMouseEvent* event) {

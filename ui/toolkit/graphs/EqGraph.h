@@ -7,7 +7,6 @@
 
 #include <QTimer>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -18,13 +17,11 @@ class FontCache;
 // The equaliser's response curve over a logarithmic frequency axis, with a draggable
 // handle per band, and optionally the analyser's bars behind it. Band changes are merged
 // into one recomputation per 100 ms. The graph never writes parameters: each handle
-// change goes to the callback its owner installs.
+// change is reported as bandChanged() for its owner to write.
 class EqGraph : public StyledWidget {
     Q_OBJECT
 
 public:
-    using ChangeCallback = std::function<void(EqGraph& graph, EqBand& band, void* user)>;
-
     static constexpr QSize kDefaultSize{304, 140};
     static constexpr int kRecomputeIntervalMs = 100;
     static constexpr std::uint16_t kDefaultCurveColour = 0xF206;
@@ -63,8 +60,6 @@ public:
     }
     const EqCurve& curve() const { return m_curve; }
 
-    void setChangeCallback(ChangeCallback callback, void* user);
-
     // Switching the analyser on or off clears its bars.
     void setRtaOn(bool on);
     void setRtaGradient(bool on);
@@ -83,6 +78,10 @@ public:
     bool isRecomputePending() const { return m_recomputePending; }
 
     QSize sizeHint() const override { return kDefaultSize; }
+
+signals:
+    // The user dragged the band's handle to a new frequency or gain.
+    void bandChanged(const EqBand& band);
 
 protected:
     // For a form that shows no text, on the default grids.
@@ -132,8 +131,6 @@ private:
     std::uint16_t m_rtaColour = kDefaultRtaColour;
     QTimer m_recomputeTimer;
     bool m_recomputePending = false;
-    ChangeCallback m_changeCallback;
-    void* m_changeUser = nullptr;
 };
 
 } // namespace v32

@@ -14,6 +14,7 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace v32 {
 
@@ -52,7 +53,7 @@ QString gainText(double decibels) {
 } // namespace
 
 BriefStrip::BriefStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
-    : ReportingStrip(parent, kDefaultSize, BoxStyle::theme())
+    : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
     , m_name(makeStripButton(this, "", ButtonColour::Blue, false, fonts.fontOfSize(kNamePixelSize),
                              kRowHeight))
     , m_gain(makeStripLabel(this, gainText(-119.9), fonts.fontOfSize(kTextPixelSize)))
@@ -92,15 +93,15 @@ BriefStrip::BriefStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
     }
     layOut();
 
-    reportClicks(m_name, Name);
-    reportClicks(m_mute, Mute);
-    reportClicks(m_solo, Solo);
-    reportClicks(m_phantom, Phantom);
+    for (const auto& [button, action] :
+         {std::pair{m_name, Name}, {m_mute, Mute}, {m_solo, Solo}, {m_phantom, Phantom}}) {
+        connect(button, &StyledWidget::clicked, this, [this, action] { emit actionTaken(action); });
+    }
     connect(m_fader, &Fader::valueChanged, this, [this](double decibels) {
         m_level->setText(faderLevelText(decibels, UnitDisplay::Shown));
-        report(FaderMoved);
+        emit actionTaken(FaderMoved);
     });
-    connect(m_pan, &PanSlider::valueChanged, this, [this] { report(PanMoved); });
+    connect(m_pan, &PanSlider::valueChanged, this, [this] { emit actionTaken(PanMoved); });
     setName(QStringLiteral("CH1"));
 }
 

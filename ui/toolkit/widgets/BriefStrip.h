@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/widgets/ReportingStrip.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <QString>
 #include <cstdint>
@@ -19,9 +19,9 @@ class TextLabel;
 
 // One cell of the bank overview: the channel's name, input gain and 48v, a small picture of
 // its equaliser, pan, a two-channel meter beside the fader, gate and compressor lamps, M and
-// S, and the fader level. It reports what the user does to the owner's callback and writes
+// S, and the fader level. It reports what the user does as actionTaken() and writes
 // no parameter itself.
-class BriefStrip : public ReportingStrip {
+class BriefStrip : public StyledWidget {
     Q_OBJECT
 
 public:
@@ -80,6 +80,9 @@ public:
     TextLabel* levelLabel() const { return m_level; }
 
     QSize sizeHint() const override;
+
+signals:
+    void actionTaken(Action action);
 
 private:
     void layOut();

@@ -33,11 +33,6 @@ ChannelSelector::ChannelSelector(ImageCache& images, QWidget* parent)
     setText(QStringLiteral("CH1"));
 }
 
-void ChannelSelector::setCallback(Callback callback, void* user) {
-    m_callback = std::move(callback);
-    m_user = user;
-}
-
 // Each arrow answers over a quarter of the width, more than its picture, so that a finger
 // need not hit the small image itself.
 QRect ChannelSelector::arrowRect(Arrow arrow) const {
@@ -70,8 +65,8 @@ void ChannelSelector::mouseReleaseEvent(QMouseEvent* event) {
         ButtonBase::mouseReleaseEvent(event);
         return;
     }
-    if (arrowAt(event->position().toPoint()) == pressed && m_callback) {
-        m_callback(pressed, m_user);
+    if (arrowAt(event->position().toPoint()) == pressed) {
+        emit arrowClicked(static_cast<Arrow>(pressed));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "ui/toolkit/widgets/TextLabel.h"
 
 #include <QVBoxLayout>
+#include <utility>
 
 namespace v32 {
 
@@ -26,7 +27,7 @@ constexpr int kRadius = 4;
 } // namespace
 
 ChannelStrip::ChannelStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
-    : ReportingStrip(parent, kDefaultSize, BoxStyle::theme())
+    : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
     , m_name(makeStripLabel(this, QStringLiteral("CH"), fonts.fontOfSize(kNamePixelSize)))
     , m_enter(makeStripButton(this, "ENTER", ButtonColour::Blue, false,
                               fonts.fontOfSize(kButtonPixelSize), kButtonHeight))
@@ -64,13 +65,13 @@ ChannelStrip::ChannelStrip(FontCache& fonts, ImageCache& images, QWidget* parent
         column->addWidget(child);
     }
 
-    reportClicks(m_enter, Enter);
-    reportClicks(m_off, Off);
-    reportClicks(m_mute, Mute);
-    reportClicks(m_solo, Solo);
+    for (const auto& [button, action] :
+         {std::pair{m_enter, Enter}, {m_off, Off}, {m_mute, Mute}, {m_solo, Solo}}) {
+        connect(button, &StyledWidget::clicked, this, [this, action] { emit actionTaken(action); });
+    }
     connect(m_fader, &Fader::valueChanged, this, [this](double decibels) {
         m_level->setText(faderLevelText(decibels, UnitDisplay::Shown));
-        report(FaderMoved);
+        emit actionTaken(FaderMoved);
     });
     setName(m_name->text());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/widgets/ReportingStrip.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <QString>
 
@@ -14,9 +14,9 @@ class TextLabel;
 
 // A full-height channel strip: name, an optional ENTER button, the fader with its dB scale,
 // an optional level text, an optional OFF button, MUTE and SOLO. It reports what the user
-// does to the owner's callback and writes no parameter itself; the owner writes them
+// does as actionTaken() and writes no parameter itself; the owner writes them
 // and sets the strip from what the mixer reports back.
-class ChannelStrip : public ReportingStrip {
+class ChannelStrip : public StyledWidget {
     Q_OBJECT
 
 public:
@@ -52,6 +52,9 @@ public:
     Button* soloButton() const { return m_solo; }
 
     QSize sizeHint() const override;
+
+signals:
+    void actionTaken(Action action);
 
 private:
     TextLabel* m_name;

@@ -9,6 +9,7 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace v32 {
 
@@ -38,7 +39,7 @@ FlatButton* makeExtraButton(QWidget* parent, const QFont& font) {
 } // namespace
 
 CompactStrip::CompactStrip(FontCache& fonts, ImageCache& images, QWidget* parent)
-    : ReportingStrip(parent, kDefaultSize, BoxStyle::theme())
+    : StyledWidget(parent, kDefaultSize, BoxStyle::theme())
     , m_name(makeStripButton(this, "", ButtonColour::Blue, false,
                              fonts.fontOfSize(kButtonPixelSize), kButtonHeight))
     , m_mute(makeStripButton(this, "M", ButtonColour::Red, true, fonts.fontOfSize(kButtonPixelSize),
@@ -90,15 +91,20 @@ CompactStrip::CompactStrip(FontCache& fonts, ImageCache& images, QWidget* parent
     column->addLayout(faderRow, 1);
     column->addWidget(m_level);
 
-    reportClicks(m_name, Name);
-    reportClicks(m_mute, Mute);
-    reportClicks(m_solo, Solo);
-    reportClicks(m_fader, FaderClicked);
-    reportClicks(m_firstExtra, FirstExtra);
-    reportClicks(m_secondExtra, SecondExtra);
+    const std::pair<StyledWidget*, Action> clickActions[] = {
+        {m_name, Name},
+        {m_mute, Mute},
+        {m_solo, Solo},
+        {m_fader, FaderClicked},
+        {m_firstExtra, FirstExtra},
+        {m_secondExtra, SecondExtra},
+    };
+    for (const auto& [child, action] : clickActions) {
+        connect(child, &StyledWidget::clicked, this, [this, action] { emit actionTaken(action); });
+    }
     connect(m_fader, &Fader::valueChanged, this, [this](double decibels) {
         m_level->setText(faderLevelText(decibels, UnitDisplay::Omitted));
-        report(FaderMoved);
+        emit actionTaken(FaderMoved);
     });
     setName(QStringLiteral("CH1"));
 }

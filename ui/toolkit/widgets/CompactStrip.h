@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/widgets/ReportingStrip.h"
+#include "ui/toolkit/style/StyledWidget.h"
 
 #include <QString>
 
@@ -15,8 +15,8 @@ class TextLabel;
 
 // A narrow strip for the full fader page: a name button, M and S, the fader with a small
 // column of two optional extra buttons beside it, and the level as a bare number. It reports
-// what the user does to the owner's callback and writes no parameter itself.
-class CompactStrip : public ReportingStrip {
+// what the user does as actionTaken() and writes no parameter itself.
+class CompactStrip : public StyledWidget {
     Q_OBJECT
 
 public:
@@ -52,6 +52,9 @@ public:
     TextLabel* levelLabel() const { return m_level; }
 
     QSize sizeHint() const override;
+
+signals:
+    void actionTaken(Action action);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -97,11 +97,6 @@ void RouteMatrix::setRotated(bool rotated) {
     layoutSections();
 }
 
-void RouteMatrix::setCallback(Callback callback, void* user) {
-    m_callback = std::move(callback);
-    m_user = user;
-}
-
 void RouteMatrix::setChannel(int kind, int index) {
     m_channel = Channel{kind, index};
     const bool showsSends = kind != KindBus;
@@ -209,14 +204,14 @@ void RouteMatrix::connectSliders(int sectionIndex) {
 void RouteMatrix::onSliderMoved(int sectionIndex, int cell, int value) {
     int& reported =
         m_reported[static_cast<std::size_t>(sectionIndex)][static_cast<std::size_t>(cell)];
-    if (!m_callback || value == reported) {
+    if (value == reported) {
         return;
     }
     reported = value;
     const RouteMatrixEvent event{sectionIndex, cell, slider(sectionIndex, cell), value,
                                  static_cast<double>(value - RouteMatrixSlider::kMinimum) /
                                      (RouteMatrixSlider::kMaximum - RouteMatrixSlider::kMinimum)};
-    m_callback(*this, event, m_user, value);
+    emit cellMoved(event);
 }
 
 // Labels often change in bursts (every cell renamed at once); the widths are settled once

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 namespace v32 {
 
@@ -34,9 +33,6 @@ public:
     static constexpr int kMaximumFx = 4;
     static constexpr int kMainCells = 2;
 
-    using Callback = std::function<void(RouteMatrix& matrix, const RouteMatrixEvent& event,
-                                        void* user, int value)>;
-
     // Link bits of input pairs are read from values when sends arrive.
     RouteMatrix(const ParamReader& values, FontCache& fonts, QWidget* parent = nullptr);
 
@@ -44,7 +40,6 @@ public:
     bool setSizes(int aux, int fx);
     void setCompact(bool compact);
     void setRotated(bool rotated);
-    void setCallback(Callback callback, void* user);
 
     // Buses show no sends here, effect returns no FX sends.
     void setChannel(int kind, int index);
@@ -62,6 +57,10 @@ public:
     RouteMatrixSlider* slider(int section, int cell) const;
 
     QSize sizeHint() const override;
+
+signals:
+    // The user moved a slider to a value it did not report last.
+    void cellMoved(const RouteMatrixEvent& event);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -94,8 +93,6 @@ private:
     bool m_compact = false;
     bool m_rotated = true;
     bool m_labelWidthsPending = false;
-    Callback m_callback;
-    void* m_user = nullptr;
 };
 
 } // namespace v32

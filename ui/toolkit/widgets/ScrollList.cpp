@@ -59,12 +59,12 @@ ScrollList::ScrollList(FontCache& fonts, QWidget* parent)
             [this](const QVariant& value) { moveTo(value.toInt()); });
 }
 
-int ScrollList::addEntry(int position, const QString& text, void* user) {
+int ScrollList::addEntry(int position, const QString& text, int key) {
     const bool appends = position < 0 || position >= count();
     const int index = appends ? count() : position;
     const bool wasEmpty = m_entries.empty();
     m_entries.insert(appends ? m_entries.end() : mutableIteratorAt(index),
-                     ScrollListEntry{entryText(text), QString(), user});
+                     ScrollListEntry{entryText(text), QString(), key});
     if (wasEmpty) {
         m_firstVisible = m_entries.cbegin();
         m_firstVisibleIndex = 0;
@@ -158,10 +158,6 @@ void ScrollList::setTextColour(std::uint16_t colour) {
     update();
 }
 
-void ScrollList::setRowSelectedCallback(RowSelectedCallback callback) {
-    m_rowSelected = std::move(callback);
-}
-
 void ScrollList::setScrollOffset(int offset) {
     m_settle.stop();
     moveTo(std::clamp(offset, std::min(endOffset(), 0), 0));
@@ -251,9 +247,7 @@ void ScrollList::tapAt(int y) {
     }
     const int index = intoList / m_rowHeight;
     select(index);
-    if (m_rowSelected) {
-        m_rowSelected(*this, index, entry(index)->user);
-    }
+    emit rowSelected(index, entry(index)->key);
 }
 
 void ScrollList::recordVelocity(int offset, std::uint64_t timestamp) {

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QVariantAnimation>
 #include <cstdint>
-#include <functional>
 #include <list>
 
 namespace v32 {
@@ -28,14 +27,12 @@ public:
     static constexpr int kSpringBackMs = 200;
     static constexpr int kGlideMs = 1000;
 
-    // The list, the tapped row's index and its entry's user pointer.
-    using RowSelectedCallback = std::function<void(ScrollList& list, int index, void* user)>;
-
     explicit ScrollList(FontCache& fonts, QWidget* parent = nullptr);
 
     // Inserts before position, or appends for -1 (or any position past the end); the text
-    // is cut to 63 characters. Returns the new entry's index.
-    int addEntry(int position, const QString& text, void* user = nullptr);
+    // is cut to 63 characters; the key comes back when the row is tapped. Returns the new
+    // entry's index.
+    int addEntry(int position, const QString& text, int key = ScrollListEntry::kNoKey);
     // Null for an index out of range.
     const ScrollListEntry* entry(int index) const;
     // In order, for walking from one entry to the next.
@@ -53,7 +50,6 @@ public:
     void setRowHeight(int height);
     void setIcon(const QImage& icon);
     void setTextColour(std::uint16_t colour);
-    void setRowSelectedCallback(RowSelectedCallback callback);
 
     int scrollOffset() const { return m_offset; }
     // Scrolls without animation, kept between the top and the end of the list.
@@ -65,6 +61,8 @@ public:
 signals:
     // The selection changed or the list was cleared.
     void valueChanged();
+    // The user tapped a row: its index and its entry's key.
+    void rowSelected(int index, int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,7 +108,6 @@ private:
     std::uint64_t m_lastMoveTime = 0;
 
     QVariantAnimation m_settle{this};
-    RowSelectedCallback m_rowSelected;
     int m_paintedRows = 0;
 };
 
