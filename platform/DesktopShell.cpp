@@ -87,12 +87,11 @@ void DesktopShell::hookControlPanel(Application& application) {
 
 void DesktopShell::hookScreens(Application& application) {
     m_screenHooks = std::make_unique<RootScreenHooks>(*m_root);
-    application.dispatcher().setUiHooks(m_screenHooks.get());
-    application.supervisor().setUiHooks(m_screenHooks.get());
+    m_screenHooks->registerIn(application.listeners());
     application.model().setWriteListener(m_screenHooks.get());
 
     MainLoop& loop = application.mainLoop();
-    m_pump = std::make_unique<EventPump>(m_window->wheelEncoder(), *m_screenHooks);
+    m_pump = std::make_unique<EventPump>(m_window->wheelEncoder(), application.listeners());
     loop.setToolkitStep([pump = m_pump.get()] { pump->run(); });
     QObject::connect(m_window.get(), &MainWindow::closed, [&loop] { loop.quit(); });
 }
@@ -122,8 +121,9 @@ void DesktopShell::detach() {
     }
     m_deviceList.reset();
     m_application->mainLoop().setToolkitStep({});
-    m_application->supervisor().setUiHooks(nullptr);
-    m_application->dispatcher().setUiHooks(nullptr);
+    if (m_screenHooks != nullptr) {
+        m_screenHooks->withdrawFrom(m_application->listeners());
+    }
     m_application->model().setWriteListener(nullptr);
     m_application->dispatcher().setPanelEvents(nullptr);
     m_application->model().setPanelEntryMap(nullptr);
