@@ -107,8 +107,9 @@ void DesktopShell::buildDeviceList(Application& application) {
     });
     m_selection = std::make_unique<DeviceSelection>(application.udpTarget(),
                                                     application.linkState(), application.model());
-    m_deviceList = std::make_unique<DeviceList>(m_root->screenLayer(), m_fonts, *m_selection,
-                                                [discovery] { return discovery.run(); });
+    m_deviceList = std::make_unique<DeviceList>(
+        m_root->screenLayer(), m_fonts, *m_selection,
+        [discovery](std::stop_token stop) { return discovery.run(stop); });
     if (GlobalBar* bar = m_root->globalBar()) {
         QObject::connect(bar, &GlobalBar::statusIconClicked, m_deviceList.get(), &DeviceList::open);
     }
