@@ -11,7 +11,7 @@ BenchDispatcher::BenchDispatcher(Link& transport, UiWakeup& wakeup, const Clock&
     , m_product(parseProductConstants())
     , m_dispatcher(DispatcherContext{m_link, m_queue, m_model, m_conditions, m_sender, m_transfer,
                                      m_sceneImage, m_linkState, m_switches, m_product, m_udpTarget,
-                                     wakeup, clock, m_names, m_log})
+                                     wakeup, clock, m_names, m_log, m_listeners})
     , m_mainLoop(wakeup, m_timers, m_dispatcher) {}
 
 BenchDispatcher::~BenchDispatcher() {

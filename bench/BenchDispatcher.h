@@ -7,6 +7,7 @@
 #include "app/link/Dispatcher.h"
 #include "app/link/DispatcherLink.h"
 #include "app/link/LinkSupervisorState.h"
+#include "app/link/ListenerRegistry.h"
 #include "app/link/MainLoop.h"
 #include "app/link/ReceiveQueue.h"
 #include "app/link/UdpTarget.h"
@@ -24,7 +25,8 @@
 namespace v32::bench {
 
 // The dispatcher and the main loop with the parameter model and senders behind them, over a
-// given transport, the wake-up it releases and a clock; the log is thrown away.
+// given transport, the wake-up it releases and a clock; the log is thrown away and no screen
+// listens.
 class BenchDispatcher {
 public:
     BenchDispatcher(Link& transport, UiWakeup& wakeup, const Clock& clock);
@@ -53,6 +55,7 @@ private:
     ProductConstants m_product;
     UdpTarget m_udpTarget;
     IdentifierHeader m_names;
+    ListenerRegistry m_listeners;
     Dispatcher m_dispatcher;
     MainLoop m_mainLoop;
 };

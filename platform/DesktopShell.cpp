@@ -77,12 +77,10 @@ void DesktopShell::hookControlPanel(Application& application) {
 }
 
 void DesktopShell::hookScreens(Application& application) {
-    RootScreenHooks& hooks = *m_screenSet->hooks();
-    application.dispatcher().setUiHooks(&hooks);
-    application.supervisor().setUiHooks(&hooks);
+    m_screenSet->hooks()->registerIn(application.listeners());
 
     MainLoop& loop = application.mainLoop();
-    m_pump = std::make_unique<EventPump>(m_window->wheelEncoder(), hooks);
+    m_pump = std::make_unique<EventPump>(m_window->wheelEncoder(), application.listeners());
     loop.setToolkitStep([pump = m_pump.get()] { pump->run(); });
     QObject::connect(m_window.get(), &MainWindow::closed, [&loop] { loop.quit(); });
 }
@@ -98,9 +96,9 @@ void DesktopShell::buildDeviceList(Application& application) {
     });
     m_selection = std::make_unique<DeviceSelection>(application.udpTarget(),
                                                     application.linkState(), application.model());
-    m_deviceList =
-        std::make_unique<DeviceList>(m_root->screenLayer(), m_screenSet->fonts(), *m_selection,
-                                     [discovery] { return discovery.run(); });
+    m_deviceList = std::make_unique<DeviceList>(
+        m_root->screenLayer(), m_screenSet->fonts(), *m_selection,
+        [discovery](std::stop_token stop) { return discovery.run(stop); });
     if (GlobalBar* bar = m_root->globalBar()) {
         QObject::connect(bar, &GlobalBar::statusIconClicked, m_deviceList.get(), &DeviceList::open);
     }
@@ -113,9 +111,8 @@ void DesktopShell::detach() {
     }
     m_deviceList.reset();
     m_application->mainLoop().setToolkitStep({});
-    m_application->supervisor().setUiHooks(nullptr);
-    m_application->dispatcher().setUiHooks(nullptr);
-    if (m_screenSet) {
+    if (m_screenSet && m_screenSet->hooks() != nullptr) {
+        m_screenSet->hooks()->withdrawFrom(m_application->listeners());
         m_screenSet->detach();
     }
     m_application->dispatcher().setPanelEvents(nullptr);

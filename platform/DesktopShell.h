@@ -19,9 +19,10 @@ class ScreenSet;
 struct StartupEnvironment;
 
 // The window's part of application start: builds the root screen and the control-panel
-// support on the model and link that start-up has made, hooks them into the dispatcher,
-// the supervisor and the model, makes the window's event pump the main loop's toolkit step
-// and lets the window's closing end the loop; then covers the screens with the device list.
+// support on the model and link that start-up has made, registers the root screen as a
+// listener of the device link, hooks both into the dispatcher and the model, makes the
+// window's event pump the main loop's toolkit step and lets the window's closing end the
+// loop; then covers the screens with the device list.
 // It must not outlive the application it opened on, and is best destroyed before it, which
 // it leaves as it found it.
 class DesktopShell {

@@ -2,7 +2,7 @@
 
 namespace v32 {
 
-class UiHooks;
+class ListenerRegistry;
 class WheelEncoder;
 
 // The main loop's toolkit step: takes the window's pending input and paint work without
@@ -11,13 +11,13 @@ class WheelEncoder;
 // being served whatever the window does.
 class EventPump {
 public:
-    EventPump(WheelEncoder& wheel, UiHooks& ui);
+    EventPump(WheelEncoder& wheel, const ListenerRegistry& listeners);
 
     void run();
 
 private:
     WheelEncoder& m_wheel;
-    UiHooks& m_ui;
+    const ListenerRegistry& m_listeners;
 };
 
 } // namespace v32

@@ -1,6 +1,7 @@
 #include "platform/WheelEncoder.h"
 
-#include "app/link/UiHooks.h"
+#include "app/link/ListenerRegistry.h"
+#include "app/link/PageListener.h"
 
 #include <cstdlib>
 
@@ -22,11 +23,11 @@ int WheelEncoder::takeSteps() {
     return steps;
 }
 
-void WheelEncoder::deliverTo(UiHooks& ui) {
+void WheelEncoder::deliverTo(const ListenerRegistry& listeners) {
     const int steps = takeSteps();
     const int pageStep = steps < 0 ? 1 : -1;
     for (int i = 0; i < std::abs(steps); ++i) {
-        ui.pageEncoder(kEncoder, pageStep);
+        listeners.call(&PageListener::pageEncoder, kEncoder, pageStep);
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace v32 {
 
-class UiHooks;
+class ListenerRegistry;
 
 // The mouse wheel as the program's encoder 0. Each read hands over the steps of the last
 // wheel movement; a movement that arrives before the previous one was read replaces it, so a
@@ -25,7 +25,7 @@ public:
 
     // Passes the pending steps to the page on screen, one call per step as a key per step
     // would, with the page's sign: a negative step increments.
-    void deliverTo(UiHooks& ui);
+    void deliverTo(const ListenerRegistry& listeners);
 
 private:
     int m_pendingSteps = 0;

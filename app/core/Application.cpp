@@ -43,7 +43,7 @@ Application::Application(CommandLine commandLine, StartupEnvironment environment
     , m_dispatcher(DispatcherContext{m_link, m_queue, m_model, m_conditions, m_sender, m_transfer,
                                      m_sceneImage, m_linkState, m_context.switches,
                                      m_context.constants, m_udpTarget, m_wakeup, m_clock,
-                                     m_context.identifierNames, m_environment.log}) {}
+                                     m_context.identifierNames, m_environment.log, m_listeners}) {}
 
 int Application::run() {
     if (m_host != nullptr && m_host->factoryKeyHeld()) {

@@ -12,6 +12,7 @@
 #include "app/link/Link.h"
 #include "app/link/LinkSupervisor.h"
 #include "app/link/LinkSupervisorState.h"
+#include "app/link/ListenerRegistry.h"
 #include "app/link/MainLoop.h"
 #include "app/link/ReceiveQueue.h"
 #include "app/link/UdpTarget.h"
@@ -66,6 +67,8 @@ public:
     Dispatcher& dispatcher() { return m_dispatcher; }
     LinkSupervisor& supervisor() { return m_supervisor; }
     MainLoop& mainLoop() { return m_mainLoop; }
+    // Where the screens register for the calls of the device link.
+    ListenerRegistry& listeners() { return m_listeners; }
 
 private:
     std::optional<int> runEarlyOptions();
@@ -100,9 +103,10 @@ private:
     SceneTransferState m_transfer;
     SceneImage m_sceneImage;
     LinkSupervisorState m_linkState;
+    ListenerRegistry m_listeners;
     Dispatcher m_dispatcher;
-    LinkSupervisor m_supervisor{m_link,       m_linkState, m_model, m_sender, m_context.switches,
-                                m_conditions, m_timers,    m_clock};
+    LinkSupervisor m_supervisor{m_link,       m_linkState, m_model, m_sender,   m_context.switches,
+                                m_conditions, m_timers,    m_clock, m_listeners};
     MainLoop m_mainLoop{m_wakeup, m_timers, m_dispatcher};
 };
 

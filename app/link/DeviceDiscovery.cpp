@@ -3,6 +3,7 @@
 #include "app/link/DiscoveryBroadcasts.h"
 #include "app/link/DiscoveryReply.h"
 #include "app/link/FileDescriptor.h"
+#include "app/link/StopEvent.h"
 #include "app/link/SystemNetworkAdapters.h"
 #include "app/protocol/FixedFrames.h"
 
@@ -45,8 +46,11 @@ DeviceDiscovery::DeviceDiscovery(DiscoverySetup setup)
     }
 }
 
-FoundDeviceTable DeviceDiscovery::run() const {
+FoundDeviceTable DeviceDiscovery::run(std::stop_token stop) const {
     FoundDeviceTable found;
+    if (stop.stop_requested()) {
+        return found;
+    }
     FileDescriptor socket(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
     if (!socket.isValid()) {
         return found;
@@ -55,7 +59,7 @@ FoundDeviceTable DeviceDiscovery::run() const {
     const int on = 1;
     ::setsockopt(socket.get(), SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
     sendRequests(socket.get());
-    collectReplies(socket.get(), found);
+    collectReplies(socket.get(), stop, found);
     return found;
 }
 
@@ -73,15 +77,18 @@ void DeviceDiscovery::sendRequests(int socketFd) const {
 
 // The first replies are given their time whatever comes; from then on the listening ends
 // once a quiet wait passes without a datagram.
-void DeviceDiscovery::collectReplies(int socketFd, FoundDeviceTable& found) const {
+void DeviceDiscovery::collectReplies(int socketFd, std::stop_token stop,
+                                     FoundDeviceTable& found) const {
+    const StopEvent stopEvent(stop);
     const Clock::time_point listenFrom = Clock::now() + kFirstWait;
     const Clock::time_point last = listenFrom + kLongestListen;
     Clock::time_point deadline = listenFrom + kQuietWait;
-    for (int wait = millisecondsUntil(deadline); wait > 0 && !found.isFull();
+    for (int wait = millisecondsUntil(deadline);
+         wait > 0 && !found.isFull() && !stop.stop_requested();
          wait = millisecondsUntil(deadline)) {
-        pollfd readable{socketFd, POLLIN, 0};
-        if (::poll(&readable, 1, wait) <= 0) {
-            continue; // timed out or interrupted: the deadline decides
+        std::array<pollfd, 2> watched{{{socketFd, POLLIN, 0}, {stopEvent.fd(), POLLIN, 0}}};
+        if (::poll(watched.data(), watched.size(), wait) <= 0 || watched[0].revents == 0) {
+            continue; // timed out, interrupted or stopped: the deadline or the stop decides
         }
         receiveReply(socketFd, found);
         deadline = std::min(last, std::max(Clock::now(), listenFrom) + kQuietWait);

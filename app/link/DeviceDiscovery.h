@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,7 @@ struct DiscoverySetup {
 //
 // A run blocks its caller: 200 ms for the first replies, then until 200 ms pass without a
 // datagram. However busy the network, it stops listening kLongestListen after the first
-// wait, and as soon as the table is full.
+// wait, and as soon as the table is full. A stop ends it at once with what was found so far.
 class DeviceDiscovery {
 public:
     static constexpr std::chrono::milliseconds kFirstWait{200};
@@ -41,11 +42,11 @@ public:
 
     explicit DeviceDiscovery(DiscoverySetup setup);
 
-    FoundDeviceTable run() const;
+    FoundDeviceTable run(std::stop_token stop = {}) const;
 
 private:
     void sendRequests(int socketFd) const;
-    void collectReplies(int socketFd, FoundDeviceTable& found) const;
+    void collectReplies(int socketFd, std::stop_token stop, FoundDeviceTable& found) const;
     void receiveReply(int socketFd, FoundDeviceTable& found) const;
 
     DiscoverySetup m_setup;

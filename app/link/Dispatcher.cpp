@@ -5,10 +5,17 @@
 #include "app/core/ProductConstants.h"
 #include "app/core/Translation.h"
 #include "app/link/DispatcherLink.h"
+#include "app/link/GlobalBarListener.h"
+#include "app/link/LinkStateListener.h"
 #include "app/link/LinkSupervisorState.h"
+#include "app/link/ListenerRegistry.h"
+#include "app/link/LockListener.h"
+#include "app/link/MediaListener.h"
+#include "app/link/PageListener.h"
 #include "app/link/PanelEvents.h"
 #include "app/link/PanelIdentifiers.h"
 #include "app/link/ReceiveQueue.h"
+#include "app/link/SceneKeyListener.h"
 #include "app/link/UdpTarget.h"
 #include "app/link/UiWakeup.h"
 #include "app/model/ModelConditions.h"
@@ -54,15 +61,10 @@ bool isHandedToPage(ParamId id) {
 Dispatcher::Dispatcher(const DispatcherContext& context)
     : m_context(context)
     , m_reader(context.queue)
-    , m_texts(context.sender, m_noUi)
+    , m_texts(context.sender, context.listeners)
     , m_requests(context.model, context.sender)
     , m_paced(context.model, context.sender, context.names, context.log)
     , m_readFinished(context.model, context.sender, context.log) {}
-
-void Dispatcher::setUiHooks(UiHooks* ui) {
-    m_ui = ui != nullptr ? ui : &m_noUi;
-    m_texts.setUiHooks(*m_ui);
-}
 
 void Dispatcher::runPass() {
     m_nowMs = m_context.clock.nowMs();
@@ -76,7 +78,7 @@ void Dispatcher::runPass() {
     watchCopyWrites();
     m_requests.run();
     m_paced.runPacedSenders(m_nowMs);
-    ui().mediaStep();
+    listeners().call(&MediaListener::mediaStep);
 }
 
 void Dispatcher::handleFrames(FrameReader::Mode mode) {
@@ -178,7 +180,7 @@ void Dispatcher::handleFrame(std::span<const std::uint8_t> frame) {
         handlePanelAcknowledge(pairsOf(frame));
         break;
     case MSG_MEDIA_EVENT:
-        ui().mediaFrame(frame);
+        listeners().call(&MediaListener::mediaFrame, frame);
         break;
     default:
         break;
@@ -205,7 +207,7 @@ void Dispatcher::switchLinkOffForGood() {
     switches.heartbeat = false;
     m_context.udpTarget.clear();
     m_context.link.switchOffForGood();
-    ui().showConnectionIssue(translate(kConnectionIssueText));
+    listeners().call(&LinkStateListener::showConnectionIssue, translate(kConnectionIssueText));
 }
 
 void Dispatcher::handleSceneCall(std::span<const std::uint8_t> payload) {
@@ -229,7 +231,8 @@ void Dispatcher::handleSceneName(std::span<const std::uint8_t> frame) {
         return;
     }
     m_context.model.sceneNameArrived(reply->slot, reply->name);
-    ui().pageSceneName(reply->slot, m_context.model.sceneName(reply->slot));
+    listeners().call(&PageListener::pageSceneName, reply->slot,
+                     m_context.model.sceneName(reply->slot));
 }
 
 void Dispatcher::handleChannelName(std::span<const std::uint8_t> frame) {
@@ -238,7 +241,8 @@ void Dispatcher::handleChannelName(std::span<const std::uint8_t> frame) {
         return;
     }
     m_context.model.channelNameArrived(reply->slot, reply->name);
-    ui().pageChannelName(reply->slot, m_context.model.channelName(reply->slot));
+    listeners().call(&PageListener::pageChannelName, reply->slot,
+                     m_context.model.channelName(reply->slot));
 }
 
 void Dispatcher::handleReport(std::span<const std::uint8_t> frame, std::uint16_t lockBefore) {
@@ -307,22 +311,22 @@ void Dispatcher::handOnePair(ParamPair pair, bool fromNotify, std::uint16_t& loc
         model.readAllParameters();
         model.requestSceneNames();
     }
-    ui().pageParameter(pair.id, pair.value, fromNotify);
+    listeners().call(&PageListener::pageParameter, pair.id, pair.value, fromNotify);
     if (valueKindOf(pair.id) == kFaderLevelKind) {
-        ui().refreshGlobalBarFaders();
+        listeners().call(&GlobalBarListener::refreshGlobalBarFaders);
     }
 }
 
 void Dispatcher::changeLockState(std::uint16_t before, std::uint16_t after) {
     if (before == 0 && after != 0) {
         m_context.conditions.uiLocked = true;
-        ui().openLockPage();
+        listeners().call(&LockListener::openLockPage);
         if (m_panel != nullptr) {
             m_panel->refreshPanelLights();
         }
     } else if (before != 0 && after == 0) {
         m_context.conditions.uiLocked = false;
-        ui().closeLockPage();
+        listeners().call(&LockListener::closeLockPage);
         if (m_panel != nullptr) {
             m_panel->refreshPanelLights();
             m_panel->pushFadersToPanel();
@@ -384,7 +388,7 @@ void Dispatcher::handlePanelEvent(ParamPair event) {
             m_panel->panelKey(event.value);
         }
     } else if (event.id == PanelIdentifiers::kSceneKeyEvent) {
-        ui().sceneKeyEvent(event.value);
+        listeners().call(&SceneKeyListener::sceneKeyEvent, event.value);
     } else if (const int strip = PanelIdentifiers::faderEventStrip(event.id); strip >= 0) {
         moveFader(strip, event.value);
     } else if (const int encoder = PanelIdentifiers::encoderOf(event.id); encoder >= 0) {
@@ -418,9 +422,9 @@ void Dispatcher::turnEncoder(int encoder, std::int16_t step) {
         stepParameter(kLampLevel, step);
     } else if (encoder == kMediaEncoder) {
         stepParameter(kMediaLevel, step);
-        ui().refreshMediaScreen();
+        listeners().call(&MediaListener::refreshMediaScreen);
     } else {
-        ui().pageEncoder(encoder, step);
+        listeners().call(&PageListener::pageEncoder, encoder, step);
     }
 }
 

@@ -3,7 +3,6 @@
 #include "app/link/DispatcherContext.h"
 #include "app/link/DispatcherTextReplies.h"
 #include "app/link/FrameReader.h"
-#include "app/link/UiHooks.h"
 #include "app/model/PacedSenders.h"
 #include "app/model/ReadFinishedStep.h"
 #include "app/model/RequestSender.h"
@@ -38,8 +37,6 @@ public:
     Dispatcher(const Dispatcher&) = delete;
     Dispatcher& operator=(const Dispatcher&) = delete;
 
-    // Null leaves the screens out.
-    void setUiHooks(UiHooks* ui);
     // Null: no control panel, so panel faders move nothing and panel keys light nothing.
     void setPanelEvents(PanelEvents* panel) { m_panel = panel; }
 
@@ -79,7 +76,7 @@ private:
     void turnEncoder(int encoder, std::int16_t step);
     void stepParameter(ParamId id, std::int16_t step);
 
-    UiHooks& ui() { return *m_ui; }
+    const ListenerRegistry& listeners() const { return m_context.listeners; }
 
     DispatcherContext m_context;
     FrameReader m_reader;
@@ -87,8 +84,6 @@ private:
     RequestSender m_requests;
     PacedSenders m_paced;
     ReadFinishedStep m_readFinished;
-    UiHooks m_noUi;
-    UiHooks* m_ui = &m_noUi;
     PanelEvents* m_panel = nullptr;
     std::uint32_t m_nowMs = 0;
     bool m_copyInProgress = false;

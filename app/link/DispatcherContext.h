@@ -7,6 +7,7 @@ namespace v32 {
 class Clock;
 class DispatcherLink;
 class IdentifierHeader;
+class ListenerRegistry;
 class MessageSender;
 class ParamModel;
 class ReceiveQueue;
@@ -39,6 +40,8 @@ struct DispatcherContext {
     // Names for the print_writes dump of the paced senders.
     const IdentifierHeader& names;
     std::FILE* log;
+    // The screens that listen; the dispatcher only calls them.
+    const ListenerRegistry& listeners;
 };
 
 } // namespace v32

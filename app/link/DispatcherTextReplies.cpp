@@ -2,7 +2,12 @@
 
 #include "app/core/ProductConstants.h"
 #include "app/core/Translation.h"
-#include "app/link/UiHooks.h"
+#include "app/link/DeviceInfoListener.h"
+#include "app/link/ListenerRegistry.h"
+#include "app/link/LockListener.h"
+#include "app/link/NetworkListener.h"
+#include "app/link/SceneKeyListener.h"
+#include "app/link/ToastListener.h"
 #include "app/protocol/MessageSender.h"
 #include "app/protocol/PayloadText.h"
 #include "app/protocol/TextPayloadReader.h"
@@ -26,9 +31,10 @@ bool isOk(std::string_view text) {
 
 } // namespace
 
-DispatcherTextReplies::DispatcherTextReplies(MessageSender& sender, UiHooks& ui)
+DispatcherTextReplies::DispatcherTextReplies(MessageSender& sender,
+                                             const ListenerRegistry& listeners)
     : m_sender(sender)
-    , m_ui(&ui) {}
+    , m_listeners(listeners) {}
 
 void DispatcherTextReplies::handleSettingsReport(std::string_view text) {
     TextPayloadReader reader(text);
@@ -41,11 +47,11 @@ void DispatcherTextReplies::handleSetting(std::string_view key, std::string_view
     if (key == "DEVNAME") {
         handleDeviceName(value);
     } else if (key == "FW_VER") {
-        m_ui->showFirmwareVersion(value);
+        m_listeners.call(&DeviceInfoListener::showFirmwareVersion, value);
     } else if (key == "SCENEKEYLOCK") {
-        m_ui->setSceneKeyLock(value == kOn);
+        m_listeners.call(&SceneKeyListener::setSceneKeyLock, value == kOn);
     } else if (key != "FW_BUILD" && key != "LAYER") {
-        m_ui->networkSetting(key, value);
+        m_listeners.call(&NetworkListener::networkSetting, key, value);
     }
 }
 
@@ -59,14 +65,15 @@ void DispatcherTextReplies::handleDeviceName(std::string_view name) {
         m_sender.sendTextCommand(command.data());
         name = kProductName;
     }
-    m_ui->showDeviceName(name);
+    m_listeners.call(&DeviceInfoListener::showDeviceName, name);
 }
 
 void DispatcherTextReplies::handleCommandResult(std::string_view text) {
     if (const std::optional<std::string_view> command = TextPayloadReader::valueOf(text, "CMD")) {
         handleCommand(*command, text);
     } else if (!text.starts_with("DEVNAME")) {
-        m_ui->showConfigurationSaved(translate("Configuration saved!\nTake effect after reboot!"));
+        m_listeners.call(&NetworkListener::showConfigurationSaved,
+                         translate("Configuration saved!\nTake effect after reboot!"));
     }
 }
 
@@ -74,7 +81,7 @@ void DispatcherTextReplies::handleCommand(std::string_view command, std::string_
     if (command == "CHGPWD") {
         if (isOk(text)) {
             toast("CHANGE PASSWORD SUCCESS!", kGreen, kShortToastMs);
-            m_ui->closePasswordDialog();
+            m_listeners.call(&LockListener::closePasswordDialog);
         } else {
             toast("CHANGE PASSWORD FAIL!", kRed, kShortToastMs);
         }
@@ -86,10 +93,11 @@ void DispatcherTextReplies::handleCommand(std::string_view command, std::string_
         if (isOk(text)) {
             toast("Factory settings restored successfully!\nThe device will restart automatically.",
                   kGreen, kResetToastMs);
-            m_ui->finishFactoryReset();
+            m_listeners.call(&LockListener::finishFactoryReset);
         }
     } else if (command == "SCENEKEYLOCK") {
-        m_ui->setSceneKeyLock(TextPayloadReader::valueOf(text, "SCENEKEYLOCK") == kOn);
+        m_listeners.call(&SceneKeyListener::setSceneKeyLock,
+                         TextPayloadReader::valueOf(text, "SCENEKEYLOCK") == kOn);
     }
 }
 
@@ -101,7 +109,7 @@ void DispatcherTextReplies::handleStringList(std::span<const std::uint8_t> paylo
     std::span<const std::uint8_t> rest = payload.subspan(1);
     for (std::size_t item = 0; item < count && !rest.empty(); ++item) {
         const std::string_view text = payloadText(rest);
-        m_ui->networkListItem(text);
+        m_listeners.call(&NetworkListener::networkListItem, text);
         // A last string without its NUL ends at the payload's end.
         rest = rest.subspan(std::min(rest.size(), text.size() + 1));
     }
@@ -109,7 +117,7 @@ void DispatcherTextReplies::handleStringList(std::span<const std::uint8_t> paylo
 
 void DispatcherTextReplies::toast(const char* text, std::uint16_t colour,
                                   std::uint32_t durationMs) {
-    m_ui->showToast(translate(text), colour, durationMs);
+    m_listeners.call(&ToastListener::showToast, translate(text), colour, durationMs);
 }
 
 } // namespace v32

@@ -6,8 +6,8 @@
 
 namespace v32 {
 
+class ListenerRegistry;
 class MessageSender;
-class UiHooks;
 
 // The text messages from the device: settings reports, command results and the Wi-Fi list.
 // Each takes the payload of one checked frame and reads nothing beyond it.
@@ -18,9 +18,7 @@ public:
     static constexpr std::uint32_t kShortToastMs = 1500;
     static constexpr std::uint32_t kResetToastMs = 5000;
 
-    DispatcherTextReplies(MessageSender& sender, UiHooks& ui);
-
-    void setUiHooks(UiHooks& ui) { m_ui = &ui; }
+    DispatcherTextReplies(MessageSender& sender, const ListenerRegistry& listeners);
 
     // key=value lines that answer a text query.
     void handleSettingsReport(std::string_view text);
@@ -36,7 +34,7 @@ private:
     void toast(const char* text, std::uint16_t colour, std::uint32_t durationMs);
 
     MessageSender& m_sender;
-    UiHooks* m_ui;
+    const ListenerRegistry& m_listeners;
 };
 
 } // namespace v32

@@ -3,7 +3,9 @@
 #include "app/core/Clock.h"
 #include "app/core/DebugSwitches.h"
 #include "app/link/Link.h"
+#include "app/link/LinkStateListener.h"
 #include "app/link/LinkSupervisorState.h"
+#include "app/link/ListenerRegistry.h"
 #include "app/model/ModelConditions.h"
 #include "app/model/ParamModel.h"
 #include "app/protocol/MessageSender.h"
@@ -13,7 +15,7 @@ namespace v32 {
 LinkSupervisor::LinkSupervisor(Link& link, LinkSupervisorState& state, ParamModel& model,
                                MessageSender& sender, const DebugSwitches& switches,
                                const ModelConditions& conditions, TimerQueue& timers,
-                               const Clock& clock)
+                               const Clock& clock, const ListenerRegistry& listeners)
     : m_link(link)
     , m_state(state)
     , m_model(model)
@@ -21,7 +23,8 @@ LinkSupervisor::LinkSupervisor(Link& link, LinkSupervisorState& state, ParamMode
     , m_switches(switches)
     , m_conditions(conditions)
     , m_timers(timers)
-    , m_clock(clock) {}
+    , m_clock(clock)
+    , m_listeners(listeners) {}
 
 LinkSupervisor::~LinkSupervisor() {
     m_timers.remove(m_tickTimer);
@@ -69,7 +72,7 @@ void LinkSupervisor::judgeLink() {
 }
 
 void LinkSupervisor::linkCameUp() {
-    m_ui->showOnlineState(true);
+    m_listeners.call(&LinkStateListener::showOnlineState, true);
     m_sender.sendIdentify();
     m_sender.sendTextQuery("LAYER=");
     if (!(m_switches.disable_reconnect && m_fullReadDoneOnce)) {
@@ -87,7 +90,7 @@ void LinkSupervisor::scheduleFullRead() {
 }
 
 void LinkSupervisor::linkWentDown() {
-    m_ui->showOnlineState(false);
+    m_listeners.call(&LinkStateListener::showOnlineState, false);
     if (reconnectsWhileDown()) {
         m_link.close();
         m_reconnectCountdown = kReconnectTicks;

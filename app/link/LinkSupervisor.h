@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/core/TimerQueue.h"
-#include "app/link/UiHooks.h"
+#include "app/protocol/ParamId.h"
 
 #include <cstdint>
 
@@ -9,6 +9,7 @@ namespace v32 {
 
 class Clock;
 class Link;
+class ListenerRegistry;
 class MessageSender;
 class ParamModel;
 struct DebugSwitches;
@@ -31,14 +32,11 @@ public:
 
     LinkSupervisor(Link& link, LinkSupervisorState& state, ParamModel& model, MessageSender& sender,
                    const DebugSwitches& switches, const ModelConditions& conditions,
-                   TimerQueue& timers, const Clock& clock);
+                   TimerQueue& timers, const Clock& clock, const ListenerRegistry& listeners);
     ~LinkSupervisor();
 
     LinkSupervisor(const LinkSupervisor&) = delete;
     LinkSupervisor& operator=(const LinkSupervisor&) = delete;
-
-    // Null leaves the online icon out.
-    void setUiHooks(UiHooks* ui) { m_ui = ui != nullptr ? ui : &m_noUi; }
 
     // Ticks every kTickMs from now on.
     void start();
@@ -65,8 +63,8 @@ private:
     const ModelConditions& m_conditions;
     TimerQueue& m_timers;
     const Clock& m_clock;
-    UiHooks m_noUi;
-    UiHooks* m_ui = &m_noUi;
+    // The online icon listens to the link state.
+    const ListenerRegistry& m_listeners;
 
     TimerQueue::Handle m_tickTimer;
     TimerQueue::Handle m_fullReadTimer;

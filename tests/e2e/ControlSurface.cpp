@@ -33,8 +33,7 @@ ControlSurface::ControlSurface(Transport transportKind, std::uint16_t port)
     : transport(makeTransport(transportKind, port, udpTarget, wakeup, clock, dump)) {
     // The device list would set the target once the user picked the mixer.
     udpTarget.set(kLoopback);
-    dispatcher.setUiHooks(&screens);
-    supervisor.setUiHooks(&screens);
+    screens.registerIn(listeners);
     link.open();
     mainLoop.enableDispatch();
 }

@@ -9,6 +9,7 @@
 #include "app/link/FrameDump.h"
 #include "app/link/LinkSupervisor.h"
 #include "app/link/LinkSupervisorState.h"
+#include "app/link/ListenerRegistry.h"
 #include "app/link/MainLoop.h"
 #include "app/link/ReceiveQueue.h"
 #include "app/link/UdpTarget.h"
@@ -108,10 +109,12 @@ struct ControlSurface {
     ProductConstants product = parseProductConstants();
     IdentifierHeader names;
     RecordingScreens screens{recording};
+    ListenerRegistry listeners;
     Dispatcher dispatcher{DispatcherContext{link, queue, model, conditions, sender, transfer,
                                             sceneImage, linkState, switches, product, udpTarget,
-                                            wakeup, clock, names, log}};
-    LinkSupervisor supervisor{link, linkState, model, sender, switches, conditions, timers, clock};
+                                            wakeup, clock, names, log, listeners}};
+    LinkSupervisor supervisor{link,       linkState, model, sender,   switches,
+                              conditions, timers,    clock, listeners};
     MainLoop mainLoop{wakeup, timers, dispatcher};
 
 private:

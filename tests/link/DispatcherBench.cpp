@@ -6,8 +6,7 @@ namespace v32::test {
 
 DispatcherBench::DispatcherBench(LinkType type) {
     transport.setType(type);
-    rig.dispatcher.setUiHooks(&ui);
-    rig.supervisor.setUiHooks(&ui);
+    ui.registerIn(rig.listeners);
 }
 
 void DispatcherBench::deliver(const Bytes& bytes) {

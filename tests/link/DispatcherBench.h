@@ -2,7 +2,7 @@
 
 #include "tests/link/DispatcherRig.h"
 #include "tests/link/DispatcherTestLink.h"
-#include "tests/link/UiHooksRecorder.h"
+#include "tests/link/ListenerRecorder.h"
 
 #include <string_view>
 
@@ -31,7 +31,7 @@ public:
     DispatcherTestLink transport{LinkType::Udp, &journal};
     UiWakeup wakeup;
     DispatcherRig rig{transport, wakeup};
-    UiHooksRecorder ui{journal};
+    ListenerRecorder ui{journal};
 };
 
 } // namespace v32::test

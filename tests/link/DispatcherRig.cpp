@@ -12,8 +12,8 @@ DispatcherRig::DispatcherRig(Link& transport, UiWakeup& linkWakeup)
     , wakeup(linkWakeup)
     , dispatcher(DispatcherContext{link, queue, model, conditions, sender, transfer, sceneImage,
                                    linkState, switches, product, udpTarget, wakeup, clock, names,
-                                   log})
-    , supervisor(link, linkState, model, sender, switches, conditions, timers, clock) {}
+                                   log, listeners})
+    , supervisor(link, linkState, model, sender, switches, conditions, timers, clock, listeners) {}
 
 DispatcherRig::~DispatcherRig() {
     std::fclose(log);

@@ -8,6 +8,7 @@
 #include "app/link/DispatcherLink.h"
 #include "app/link/LinkSupervisor.h"
 #include "app/link/LinkSupervisorState.h"
+#include "app/link/ListenerRegistry.h"
 #include "app/link/MainLoop.h"
 #include "app/link/ReceiveQueue.h"
 #include "app/link/UdpTarget.h"
@@ -57,6 +58,8 @@ struct DispatcherRig {
     UdpTarget udpTarget;
     UiWakeup& wakeup;
     IdentifierHeader names;
+    // Nobody listens until a test registers its screens.
+    ListenerRegistry listeners;
     Dispatcher dispatcher;
     LinkSupervisor supervisor;
     MainLoop mainLoop{wakeup, timers, dispatcher};

@@ -19,8 +19,12 @@
 #include <QPointer>
 #include <QTest>
 #include <QWindow>
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace v32 {
@@ -48,7 +52,7 @@ void touch(QWidget& window, const QWidget& widget) {
 }
 
 // The device list on a screen of its own, over a model and link state that remember what
-// was chosen before, with a discovery that answers from a table.
+// was chosen before, with a discovery that answers from a table, once released while held.
 class DeviceListTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -60,8 +64,12 @@ protected:
     // Opens the list and waits for its first discovery.
     DeviceListScreen& openAndDiscover() {
         list.open();
-        EXPECT_TRUE(QTest::qWaitFor([this] { return discoveries == 1; }, kWaitMs));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return discoveredAndListed(1); }, kWaitMs));
         return *list.screen();
+    }
+
+    bool discoveredAndListed(int count) const {
+        return discoveries == count && !list.isDiscovering();
     }
 
     bool nothingPending() const {
@@ -82,9 +90,14 @@ protected:
     QWidget host;
     FoundDeviceTable answers =
         tableOf({{kFohLeft, "FOH Left"}, {kMonitors, "VELMAR32"}, {kNameless, ""}});
-    int discoveries = 0;
-    DeviceList list{host, fonts, selection, [this] {
+    // Counted on the discovery's thread.
+    std::atomic<int> discoveries{0};
+    std::atomic<bool> held{false};
+    DeviceList list{host, fonts, selection, [this](std::stop_token stop) {
                         ++discoveries;
+                        while (held && !stop.stop_requested()) {
+                            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                        }
                         return answers;
                     }};
 };
@@ -102,8 +115,8 @@ TEST_F(DeviceListTest, OpeningForgetsTheMixerAndDiscoversOnceTheListIsUp) {
     EXPECT_TRUE(nothingPending());
     EXPECT_TRUE(linkState.deviceListOpen);
     ASSERT_TRUE(list.isOpen());
-    EXPECT_EQ(discoveries, 0) << "the list is drawn before the discovery blocks the screen";
-    ASSERT_TRUE(QTest::qWaitFor([this] { return discoveries == 1; }, kWaitMs));
+    EXPECT_EQ(discoveries, 0) << "the list is drawn before the discovery starts";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return discoveredAndListed(1); }, kWaitMs));
     EXPECT_EQ(list.screen()->rows().size(), 3U);
 
     // Opened again, the same list comes to the front; it forgets the mixer all the same.
@@ -200,11 +213,42 @@ TEST_F(DeviceListTest, RefreshListsWhatAnswersNow) {
     answers = tableOf({{kNameless, "Stage Rack"}});
 
     touch(host, screen.refreshButton());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !list.isDiscovering(); }, kWaitMs));
 
     EXPECT_EQ(discoveries, 2);
     ASSERT_EQ(screen.rows().size(), 1U);
     EXPECT_EQ(screen.rows()[0]->address(), kNameless);
     EXPECT_FALSE(screen.checkedAddress());
+}
+
+TEST_F(DeviceListTest, ARefreshDuringADiscoveryWaitsForItsMixers) {
+    held = true;
+    list.open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return discoveries == 1; }, kWaitMs));
+
+    touch(host, list.screen()->refreshButton());
+    EXPECT_TRUE(list.isDiscovering());
+    EXPECT_TRUE(list.screen()->rows().empty());
+    held = false;
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !list.isDiscovering(); }, kWaitMs));
+    EXPECT_EQ(discoveries, 1) << "no second discovery";
+    EXPECT_EQ(list.screen()->rows().size(), 3U);
+}
+
+TEST_F(DeviceListTest, ClosingTheListStopsItsDiscoveryAndTheNextListDiscoversAgain) {
+    held = true;
+    list.open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return discoveries == 1; }, kWaitMs));
+
+    touch(host, list.screen()->demoButton());
+    EXPECT_FALSE(list.isOpen());
+    EXPECT_FALSE(list.isDiscovering());
+
+    held = false;
+    list.open();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return discoveredAndListed(2); }, kWaitMs));
+    EXPECT_EQ(list.screen()->rows().size(), 3U);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "app/link/DispatcherLink.h"
 #include "app/link/FrameDump.h"
 #include "app/link/LinkSupervisorState.h"
+#include "app/link/ListenerRegistry.h"
 #include "app/link/MainLoop.h"
 #include "app/link/NullLink.h"
 #include "app/link/ReceiveQueue.h"
@@ -66,6 +67,12 @@ class MainLoopPassTest : public ::testing::Test {
 protected:
     ~MainLoopPassTest() override { std::fclose(log); }
 
+    // The recorder hears the wheel's turns and the dispatch passes.
+    void listen() {
+        listeners.listen<PageListener>(&ui);
+        listeners.listen<MediaListener>(&ui);
+    }
+
     std::FILE* log = std::tmpfile();
     DefaultTable defaults;
     DebugSwitches switches;
@@ -85,18 +92,19 @@ protected:
     UdpTarget udpTarget;
     UiWakeup wakeup;
     IdentifierHeader names;
+    ListenerRegistry listeners;
     Dispatcher dispatcher{DispatcherContext{link, queue, model, conditions, sender, transfer,
                                             sceneImage, linkState, switches, product, udpTarget,
-                                            wakeup, clock, names, log}};
+                                            wakeup, clock, names, log, listeners}};
     MainLoop loop{wakeup, timers, dispatcher};
     test::EncoderRecorder ui;
     MainWindow window;
-    EventPump pump{window.wheelEncoder(), ui};
+    EventPump pump{window.wheelEncoder(), listeners};
 };
 
 TEST_F(MainLoopPassTest, WindowEventsAndTheWheelComeBeforeTheTimersAndTheDispatchPass) {
     std::vector<std::string>& calls = ui.calls();
-    dispatcher.setUiHooks(&ui);
+    listen();
     loop.setToolkitStep([this] { pump.run(); });
     loop.enableDispatch();
     timers.startOneShot(0, [&](TimerQueue::Handle) { calls.emplace_back("timer"); });
@@ -116,7 +124,7 @@ TEST_F(MainLoopPassTest, WindowEventsAndTheWheelComeBeforeTheTimersAndTheDispatc
 }
 
 TEST_F(MainLoopPassTest, PassWithNothingToDoStillServesTheLink) {
-    dispatcher.setUiHooks(&ui);
+    listen();
     loop.setToolkitStep([this] { pump.run(); });
     loop.enableDispatch();
 

@@ -1,5 +1,6 @@
 #include "platform/WheelEncoder.h"
 
+#include "app/link/ListenerRegistry.h"
 #include "tests/platform/EncoderRecorder.h"
 
 #include <gmock/gmock.h>
@@ -59,17 +60,19 @@ TEST(WheelEncoderTest, FractionLeftOverFromAReadMovementCountsTowardsTheNext) {
 TEST(WheelEncoderTest, PageGetsOneIncrementPerNotchUpAndOneDecrementPerNotchDown) {
     WheelEncoder wheel;
     test::EncoderRecorder page;
+    ListenerRegistry listeners;
+    listeners.listen<PageListener>(&page);
 
     wheel.turn(240);
-    wheel.deliverTo(page);
+    wheel.deliverTo(listeners);
     EXPECT_THAT(page.calls(), ElementsAre("encoder 0 1", "encoder 0 1"));
 
     page.calls().clear();
-    wheel.deliverTo(page);
+    wheel.deliverTo(listeners);
     EXPECT_THAT(page.calls(), IsEmpty()) << "the steps were delivered already";
 
     wheel.turn(-120);
-    wheel.deliverTo(page);
+    wheel.deliverTo(listeners);
     EXPECT_THAT(page.calls(), ElementsAre("encoder 0 -1"));
 }
 

@@ -15,7 +15,10 @@ DeviceList::DeviceList(QWidget& host, FontCache& fonts, DeviceSelection& selecti
     , m_host(host)
     , m_fonts(fonts)
     , m_selection(selection)
-    , m_discover(std::move(discover)) {}
+    , m_discovery(std::move(discover)) {
+    m_resultPoll.setInterval(kResultPollMs);
+    connect(&m_resultPoll, &QTimer::timeout, this, &DeviceList::listFound);
+}
 
 DeviceList::~DeviceList() {
     delete m_screen;
@@ -28,7 +31,7 @@ void DeviceList::open() {
         return;
     }
     build();
-    // The list is drawn before the discovery blocks the screen.
+    // The list is drawn before the discovery's broadcasts go out.
     deferCall(kFirstDiscoveryDelayMs, m_screen, [this] { discover(); });
 }
 
@@ -53,9 +56,22 @@ void DeviceList::discover() {
         return;
     }
     m_screen->clearDevices();
-    const FoundDeviceTable found = m_discover ? m_discover() : FoundDeviceTable();
+    m_discovery.start();
+    m_resultPoll.start();
+}
+
+bool DeviceList::isDiscovering() const {
+    return m_resultPoll.isActive();
+}
+
+void DeviceList::listFound() {
+    const std::optional<FoundDeviceTable> found = m_discovery.takeResult();
+    if (!found) {
+        return;
+    }
+    m_resultPoll.stop();
     if (m_screen != nullptr) {
-        m_screen->showDevices(found.devices());
+        m_screen->showDevices(found->devices());
     }
 }
 
@@ -77,6 +93,8 @@ void DeviceList::close() {
     if (m_screen == nullptr) {
         return;
     }
+    m_discovery.cancel();
+    m_resultPoll.stop();
     m_screen->hide();
     m_screen->deleteLater();
     m_screen = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/toolkit/framework/RootScreenHooks.h"
 
+#include "app/link/ListenerRegistry.h"
 #include "ui/toolkit/framework/Page.h"
 #include "ui/toolkit/framework/RootScreen.h"
 #include "ui/toolkit/framework/Toast.h"
@@ -18,6 +19,18 @@ QString fromUtf8(std::string_view text) {
 
 RootScreenHooks::RootScreenHooks(RootScreen& root)
     : m_root(root) {}
+
+void RootScreenHooks::registerIn(ListenerRegistry& registry) {
+    registry.listen<PageListener>(this);
+    registry.listen<LinkStateListener>(this);
+    registry.listen<ToastListener>(this);
+}
+
+void RootScreenHooks::withdrawFrom(ListenerRegistry& registry) {
+    registry.listen<PageListener>(nullptr);
+    registry.listen<LinkStateListener>(nullptr);
+    registry.listen<ToastListener>(nullptr);
+}
 
 void RootScreenHooks::pageParameter(ParamId id, std::uint16_t value, bool fromNotify) {
     if (Page* page = m_root.currentPage()) {

@@ -1,20 +1,41 @@
 #pragma once
 
-#include "app/link/UiHooks.h"
+#include "app/link/DeviceInfoListener.h"
+#include "app/link/GlobalBarListener.h"
+#include "app/link/LinkStateListener.h"
+#include "app/link/ListenerRegistry.h"
+#include "app/link/LockListener.h"
+#include "app/link/MediaListener.h"
+#include "app/link/NetworkListener.h"
+#include "app/link/PageListener.h"
+#include "app/link/SceneKeyListener.h"
+#include "app/link/ToastListener.h"
 #include "tests/link/DispatcherTestLink.h"
 
 namespace v32::test {
 
-// Screens that write every call into the journal, as one line each.
-class UiHooksRecorder final : public UiHooks {
+// Screens of every feature that write every call into the journal, as one line each.
+class ListenerRecorder final : public PageListener,
+                               public LinkStateListener,
+                               public ToastListener,
+                               public LockListener,
+                               public NetworkListener,
+                               public DeviceInfoListener,
+                               public SceneKeyListener,
+                               public MediaListener,
+                               public GlobalBarListener {
 public:
-    explicit UiHooksRecorder(Journal& journal)
+    explicit ListenerRecorder(Journal& journal)
         : m_journal(journal) {}
+
+    // Listens to every feature.
+    void registerIn(ListenerRegistry& registry);
 
     void pageParameter(ParamId id, std::uint16_t value, bool fromNotify) override;
     void pageChannelName(int slot, std::string_view name) override;
     void pageSceneName(int scene, std::string_view name) override;
     void pageEncoder(int encoder, int step) override;
+    void pageCommand(int code, int argument) override;
     void showConnectionIssue(std::string_view text) override;
     void showOnlineState(bool online) override;
     void showToast(std::string_view text, std::uint16_t colour, std::uint32_t durationMs) override;
