@@ -35,6 +35,7 @@ bool DesktopShell::open(Application& application) {
     m_screenSet = std::make_unique<ScreenSet>(application.model(), m_panel.get());
     // Without the font file every text falls back to the theme's font, which still reads.
     m_screenSet->fonts().loadNamedFonts();
+    m_screenSet->screens().listeners = &application.listeners();
     m_screenSet->screens().openDeviceList = [this] { openDeviceList(); };
     m_screenSet->install(m_registry);
     buildWindow(application);

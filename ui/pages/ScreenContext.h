@@ -10,6 +10,7 @@ class ControlPanel;
 class ParamBindings;
 class FontCache;
 class ImageCache;
+class ListenerRegistry;
 class ScreenModel;
 class RootScreen;
 
@@ -25,6 +26,9 @@ struct ScreenContext {
     RootScreen* root = nullptr;
     // Null where no control panel is driven (the gallery, tests).
     ControlPanel* panel = nullptr;
+    // Where a screen registers the listeners of the replies it serves (lock, network, media,
+    // scenes); null where no device link is attached (the gallery, most tests).
+    ListenerRegistry* listeners = nullptr;
     // Covers the screens with the device list; empty where there is none.
     std::function<void()> openDeviceList;
 

@@ -15,6 +15,7 @@ ScreenSet::ScreenSet(ParamModel& model, ControlPanel* panel)
                 .images = m_images,
                 .root = nullptr,
                 .panel = panel,
+                .listeners = nullptr,
                 .openDeviceList = {}} {
     auto home = std::make_unique<HomeScreens>(m_screens, m_navigation);
     m_home = home.get();
