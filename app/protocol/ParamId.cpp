@@ -1,5 +1,7 @@
 #include "app/protocol/ParamId.h"
 
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/ParamNumbers.h"
 #include "app/protocol/ValueKindId.h"
 
@@ -116,27 +118,27 @@ constexpr ValueKindRule kPhantomGroupValueKinds[] = {
 // Identifiers outside the channels whose controls step through a value kind; first and
 // last are identifiers here, not parameter numbers.
 constexpr ValueKindRule kGlobalValueKinds[] = {
-    {2597, 2660, ValuePercent},   // recorder record-in and play-back levels
-    {5199, 5199, ValueLampLevel}, // lamp level
+    {2597, 2660, ValuePercent}, // recorder record-in and play-back levels
+    {FixedParam::kLampLevel, FixedParam::kLampLevel, ValueLampLevel},
 };
 
 constexpr std::array<ChannelLayout, 7> kChannelLayouts{{
-    {},            // no channel
-    {34, 0, 71},   // input channels
-    {4, 181, 234}, // effect returns
-    {18, 72, 180}, // buses; indexes 14 and 15 carry no bus
-    {8, 235, 243}, // DCAs
-    {6, 244, 248}, // mute groups
-    {4, 249, 251}, // phantom groups
+    {}, // no channel
+    {InputIndex::kCount, InputNumber::kFirst, InputNumber::kLast},
+    {EffectIndex::kCount, EffectNumber::kFirst, EffectNumber::kLast},
+    {BusIndex::kCount, BusNumber::kFirst, BusNumber::kLast},
+    {DcaIndex::kCount, DcaNumber::kFirst, DcaNumber::kLast},
+    {MuteGroupIndex::kCount, MuteGroupNumber::kFirst, MuteGroupNumber::kLast},
+    {PhantomGroupIndex::kCount, PhantomGroupNumber::kFirst, PhantomGroupNumber::kLast},
 }};
 
 // The numbers that fader, on and solo stand for in kinds 1 to 4.
 constexpr std::array<std::array<int, 3>, 5> kGenericNumbers{{
     {},
-    {InputParam::kFader, InputParam::kOn, InputParam::kSolo},
-    {EffectParam::kFader, EffectParam::kOn, EffectParam::kSolo},
-    {BusParam::kFader, BusParam::kOn, BusParam::kSolo},
-    {DcaParam::kFader, DcaParam::kOn, DcaParam::kSolo},
+    {InputNumber::kFader, InputNumber::kOn, InputNumber::kSolo},
+    {EffectNumber::kFader, EffectNumber::kOn, EffectNumber::kSolo},
+    {BusNumber::kFader, BusNumber::kOn, BusNumber::kSolo},
+    {DcaNumber::kFader, DcaNumber::kOn, DcaNumber::kSolo},
 }};
 
 constexpr bool isChannelKind(int kind) {

@@ -11,7 +11,7 @@ namespace v32 {
 // spare numbers. The monitor sends double as solo.
 
 // Equaliser bands are runs of four numbers from a kind's first band number.
-struct EqBandParam {
+struct EqBandNumber {
     static constexpr int kNumbersPerBand = 4;
     static constexpr int kType = 0;
     static constexpr int kFrequency = 1;
@@ -19,7 +19,7 @@ struct EqBandParam {
     static constexpr int kQ = 3;
 };
 
-struct InputParam {
+struct InputNumber {
     static constexpr int kFirst = 0;
     static constexpr int kLast = 71;
     // High impedance in bit 0.
@@ -61,7 +61,7 @@ struct InputParam {
     static constexpr int kBandCount = 5;
 };
 
-struct EffectParam {
+struct EffectNumber {
     static constexpr int kFirst = 181;
     static constexpr int kLast = 234;
     static constexpr int kFader = 181;
@@ -87,7 +87,7 @@ struct EffectParam {
     static constexpr int kPreset = 234;
 };
 
-struct BusParam {
+struct BusNumber {
     static constexpr int kFirst = 72;
     static constexpr int kLast = 180;
     static constexpr int kFader = 72;
@@ -117,7 +117,7 @@ struct BusParam {
     static constexpr int kGraphicBandCount = 15;
 };
 
-struct DcaParam {
+struct DcaNumber {
     static constexpr int kFirst = 235;
     static constexpr int kLast = 243;
     static constexpr int kDcaOn = 235;
@@ -129,7 +129,7 @@ struct DcaParam {
     static constexpr int kFirstMemberWord = 239;
 };
 
-struct MuteGroupParam {
+struct MuteGroupNumber {
     static constexpr int kFirst = 244;
     static constexpr int kLast = 248;
     static constexpr int kActive = 244;
@@ -137,7 +137,7 @@ struct MuteGroupParam {
     static constexpr int kFirstMemberWord = 245;
 };
 
-struct PhantomGroupParam {
+struct PhantomGroupNumber {
     static constexpr int kFirst = 249;
     static constexpr int kLast = 251;
     static constexpr int kOn = 249;
