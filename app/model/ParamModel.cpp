@@ -5,6 +5,8 @@
 #include "app/model/LinkedWrites.h"
 #include "app/model/PanelEntryMap.h"
 #include "app/model/ParamWriteListener.h"
+#include "app/protocol/LiveData.h"
+#include "app/protocol/ValueKindId.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,8 +14,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kFaderLevelKind = 15;
 
 bool isMixerChannel(int kind) {
     return kind >= KindInput && kind <= KindDca;
@@ -86,7 +86,7 @@ void ParamModel::setParameterFromUi(ParamId id, std::uint16_t value, bool refres
 }
 
 bool ParamModel::isLiveData(ParamId id) {
-    return (id >= 2 && id <= 52) || (id >= 2854 && id <= 2879);
+    return LiveData::contains(id);
 }
 
 bool ParamModel::holdsBackLiveData() const {
@@ -241,7 +241,7 @@ void ParamModel::channelNameWritten(int slot) {
 }
 
 int ParamModel::panelEntryOf(ParamId id) const {
-    if (m_panelEntries == nullptr || valueKindOf(id) != kFaderLevelKind) {
+    if (m_panelEntries == nullptr || valueKindOf(id) != ValueFaderLevel) {
         return -1;
     }
     return m_panelEntries->panelEntryOf(id);
