@@ -85,16 +85,12 @@ void ParamModel::setParameterFromUi(ParamId id, std::uint16_t value, bool refres
     }
 }
 
-bool ParamModel::isLiveData(ParamId id) {
-    return LiveData::contains(id);
-}
-
 bool ParamModel::holdsBackLiveData() const {
     return m_switches.disable_spectrum || m_conditions.uiLocked || m_pendingCall.isPending();
 }
 
 void ParamModel::request(ParamId id) {
-    if (isLiveData(id) && holdsBackLiveData()) {
+    if (LiveData::contains(id) && holdsBackLiveData()) {
         m_store.requestSet().resetRetry(id);
     } else {
         m_store.requestSet().mark(id);
