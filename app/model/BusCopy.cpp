@@ -7,8 +7,6 @@
 
 namespace v32 {
 
-namespace {} // namespace
-
 BusCopy::BusCopy(const ParamReader& values, int source, int destination)
     : m_values(values) {
     const int sourceSlot = ChannelSlot::of(KindBus, source);

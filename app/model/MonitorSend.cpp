@@ -5,8 +5,6 @@
 
 namespace v32 {
 
-namespace {} // namespace
-
 MonitorSend::MonitorSend(const ParamReader& values, Channel channel) {
     const ParamId first = paramId(channel.kind, channel.index, kNumberSolo);
     if (first == kInvalidParam) {
