@@ -2,6 +2,7 @@
 
 #include "app/model/Channel.h"
 #include "app/model/ParamReader.h"
+#include "app/protocol/ChannelIndexes.h"
 #include "ui/toolkit/style/StyledWidget.h"
 #include "ui/toolkit/widgets/RouteMatrixEvent.h"
 
@@ -30,8 +31,8 @@ public:
         SectionMain = 2,
     };
     static constexpr int kSectionCount = 3;
-    static constexpr int kMaximumAux = 14;
-    static constexpr int kMaximumFx = 4;
+    static constexpr int kMaximumAux = BusIndex::kAuxCount;
+    static constexpr int kMaximumFx = EffectIndex::kCount;
     static constexpr int kMainCells = 2;
 
     using Callback = std::function<void(RouteMatrix& matrix, const RouteMatrixEvent& event,
