@@ -5,6 +5,9 @@
 // stay under: 5 % of one core, and 300 ms.
 
 #include "app/model/ParamModel.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/LiveData.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "bench/SurfaceSession.h"
 #include "tests/e2e/StandInProcess.h"
@@ -27,9 +30,10 @@ constexpr auto kReadPatience = 10s;
 // faders are acknowledged, and the screen is as a user leaves it.
 constexpr auto kSettleTime = 3s;
 constexpr auto kIdleTime = 5s;
-// The input meters: words 2 to 18 hold two inputs each.
-constexpr ParamId kFirstMeterWord = 2;
-constexpr ParamId kLastInputMeterWord = 18;
+// The input meters, two inputs to a word.
+constexpr ParamId kFirstMeterWord = LiveData::kFirstInputMeter;
+constexpr ParamId kLastInputMeterWord =
+    kFirstMeterWord + InputIndex::kCount / LiveData::kChannelsPerMeterWord - 1;
 
 // The CPU time of every thread of this process, the stand-in's child not among them.
 double processCpuSeconds() {
@@ -45,12 +49,10 @@ const std::vector<std::string> kStandInOptions = {"--no-tcp", "--udp-port", "0"}
 // The factory leaves every fader down, and the mixer's meters show what passes the faders:
 // a desk in use has them up.
 void raiseTheInputFaders(ParamModel& model) {
-    constexpr int kFaderKind = 15;
-    constexpr int kInputCount = 34;
-    for (int input = 0; input < kInputCount; ++input) {
+    for (int input = 0; input < InputIndex::kCount; ++input) {
         const ParamId fader = paramId(KindInput, input, kNumberFader);
         if (fader != kInvalidParam) {
-            model.write(ParamWrite::control(fader, toRaw(kFaderKind, 0.0)));
+            model.write(ParamWrite::control(fader, toRaw(ValueFaderLevel, 0.0)));
         }
     }
 }

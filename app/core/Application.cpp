@@ -5,6 +5,7 @@
 #include "app/core/PresetFile.h"
 #include "app/core/Translation.h"
 #include "app/link/LinkFactory.h"
+#include "app/protocol/FixedParams.h"
 
 #include <chrono>
 #include <filesystem>
@@ -26,7 +27,6 @@ constexpr std::string_view kEnglish = "en";
 constexpr const char* kIdentifierHeaderName = "id_32ch.h";
 // Where the header sits in the source tree, seen from the build's program folder.
 constexpr const char* kIdentifierHeaderInSources = "../../app/protocol/id_32ch.h";
-constexpr ParamId kLastNamedParam = 4989;
 
 constexpr int kDataCentreReplies = 3;
 constexpr auto kDataCentreTimeout = 200ms;
@@ -159,8 +159,8 @@ void Application::parseIdentifierHeader() {
         }
     }
     m_context.identifierNames.parseFile(header.string());
-    const bool parsed =
-        m_context.identifierNames.nameOf(kLastNamedParam) == IdentifierHeader::kLastName;
+    const bool parsed = m_context.identifierNames.nameOf(FixedParam::kLastNamedParam) ==
+                        IdentifierHeader::kLastName;
     std::fprintf(m_environment.log, "parse id enum %s!!!!\n", parsed ? "success" : "fail");
 }
 

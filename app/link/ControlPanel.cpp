@@ -3,20 +3,15 @@
 #include "app/link/PanelIdentifiers.h"
 #include "app/link/PanelLights.h"
 #include "app/model/BankTable.h"
+#include "app/model/MonitorSend.h"
 #include "app/model/ParamModel.h"
+#include "app/protocol/FixedParams.h"
 
 #include <array>
 
 namespace v32 {
 
 namespace {
-
-constexpr ParamId kCurrentScene = 4979;
-
-// A solo key shows what the screens' solo indicator shows: a monitor send with a level,
-// dark whatever the level while bit 14 is set.
-constexpr std::uint16_t kSendLevelMask = 0x3FFF;
-constexpr std::uint16_t kSoloIndicatorOffBit = 0x4000;
 
 struct KeyLight {
     int keyCode;
@@ -152,7 +147,7 @@ void ControlPanel::writeSceneLights(LightWrite write) {
     if (m_sceneKeyTimerRunning) {
         return;
     }
-    const int currentScene = m_model.value(kCurrentScene);
+    const int currentScene = m_model.value(FixedParam::kLastCalledScene);
     for (int key = 0; key < PanelLights::kSceneKeyCount; ++key) {
         writeLight(PanelLights::kFirstSceneKey + key, currentScene == key + 1, write);
     }
@@ -164,16 +159,9 @@ bool ControlPanel::isChannelOff(Channel channel) const {
 }
 
 bool ControlPanel::isMonitorSendOn(Channel channel) const {
-    ParamId send = paramId(channel.kind, channel.index, kNumberSolo);
-    if (send == kInvalidParam) {
-        return false;
-    }
-    // MAIN R monitors through the second send of its pair.
-    if (channel == Channel{KindBus, 17}) {
-        ++send;
-    }
-    const std::uint16_t value = m_model.value(send);
-    return (value & kSendLevelMask) != 0 && (value & kSoloIndicatorOffBit) == 0;
+    // A solo key shows what the screens' solo indicator shows.
+    const ParamId send = MonitorSend::shownId(channel);
+    return send != kInvalidParam && MonitorSend::isLit(m_model.value(send));
 }
 
 void ControlPanel::pushFadersToPanel() {

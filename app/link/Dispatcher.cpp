@@ -22,10 +22,14 @@
 #include "app/model/PanelTable.h"
 #include "app/model/ParamModel.h"
 #include "app/protocol/DeviceReplies.h"
+#include "app/protocol/FaderLevel.h"
 #include "app/protocol/FixedFrames.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/LiveData.h"
 #include "app/protocol/MessageCode.h"
 #include "app/protocol/PayloadText.h"
 #include "app/protocol/SceneTransferReplies.h"
+#include "app/protocol/ValueKindId.h"
 
 #include <algorithm>
 #include <optional>
@@ -33,10 +37,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kFaderLevelKind = 15;
-constexpr std::uint16_t kPositionMask = PanelTable::kPositionMask;
-constexpr std::uint16_t kFlagBitsMask = static_cast<std::uint16_t>(~kPositionMask);
 
 constexpr int kFirstSceneName = 1;
 constexpr int kLastSceneName = ParamModel::kSceneCount;
@@ -53,7 +53,7 @@ PairListView pairsOf(std::span<const std::uint8_t> frame) {
 // The device reports every slot it knows; the screens show only the identifiers they
 // draw and read live data straight from the store.
 bool isHandedToPage(ParamId id) {
-    return ParamStore::isValid(id) && !ParamModel::isLiveData(id);
+    return ParamStore::isValid(id) && !LiveData::contains(id);
 }
 
 } // namespace
@@ -105,7 +105,7 @@ void Dispatcher::handleFrame(std::span<const std::uint8_t> frame) {
     const std::span<const std::uint8_t> payload = framePayload(frame);
     // The lock screen follows changes of the lock state, so its value from before this
     // frame's values were stored is needed.
-    const std::uint16_t lockBefore = m_context.model.value(kLockState);
+    const std::uint16_t lockBefore = m_context.model.value(FixedParam::kLockState);
     if (isPairCode(code) && frame.size() >= kMinPairFrame) {
         storeReported(pairsOf(frame));
     }
@@ -302,17 +302,17 @@ void Dispatcher::handOnePair(ParamPair pair, bool fromNotify, std::uint16_t& loc
     ParamModel& model = m_context.model;
     if (pair.id == kLastParam) {
         model.status().set(StatusBytes::kFullReadDone, 1);
-    } else if (pair.id == kLockState) {
+    } else if (pair.id == FixedParam::kLockState) {
         changeLockState(lockState, pair.value);
         lockState = pair.value;
-    } else if (pair.id == kLastCalledScene && fromNotify) {
+    } else if (pair.id == FixedParam::kLastCalledScene && fromNotify) {
         // A scene was called elsewhere: everything may have changed.
         model.dropAllPending();
         model.readAllParameters();
         model.requestSceneNames();
     }
     listeners().call(&PageListener::pageParameter, pair.id, pair.value, fromNotify);
-    if (valueKindOf(pair.id) == kFaderLevelKind) {
+    if (valueKindOf(pair.id) == ValueFaderLevel) {
         listeners().call(&GlobalBarListener::refreshGlobalBarFaders);
     }
 }
@@ -406,10 +406,9 @@ void Dispatcher::moveFader(int strip, std::uint16_t position) {
     }
     // The two high bits of a fader word are switches of the channel, not the level.
     ParamModel& model = m_context.model;
-    const auto value =
-        static_cast<std::uint16_t>((position & kPositionMask) | (model.value(id) & kFlagBitsMask));
+    const std::uint16_t value = FaderLevel::withLevel(model.value(id), position);
     model.write(ParamWrite::control(id, value));
-    if (valueKindOf(id) == kFaderLevelKind) {
+    if (valueKindOf(id) == ValueFaderLevel) {
         model.forgetPanelMirror(id);
     }
 }
@@ -419,9 +418,9 @@ void Dispatcher::turnEncoder(int encoder, std::int16_t step) {
         return;
     }
     if (encoder == kLampEncoder) {
-        stepParameter(kLampLevel, step);
+        stepParameter(FixedParam::kLampLevel, step);
     } else if (encoder == kMediaEncoder) {
-        stepParameter(kMediaLevel, step);
+        stepParameter(FixedParam::kMediaLevel, step);
         listeners().call(&MediaListener::refreshMediaScreen);
     } else {
         listeners().call(&PageListener::pageEncoder, encoder, step);

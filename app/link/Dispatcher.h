@@ -22,10 +22,6 @@ class Dispatcher {
 public:
     static constexpr std::size_t kMinPairFrame = 9;
     static constexpr std::size_t kMinIdentifyFrame = 10;
-    static constexpr ParamId kLastCalledScene = 4979;
-    static constexpr ParamId kLampLevel = 5199;
-    static constexpr ParamId kMediaLevel = 4853;
-    static constexpr ParamId kLockState = 5213;
     static constexpr int kMediaEncoder = 1;
     static constexpr int kLampEncoder = 2;
     static constexpr const char* kConnectionIssueText =

@@ -8,6 +8,7 @@
 #include "app/link/ListenerRegistry.h"
 #include "app/model/ModelConditions.h"
 #include "app/model/ParamModel.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/MessageSender.h"
 
 namespace v32 {
@@ -47,13 +48,13 @@ void LinkSupervisor::tick() {
 // A local data centre drives the panel itself and needs no lock poll.
 void LinkSupervisor::pollOnlineLock() {
     if (!m_switches.disable_online_lock && !m_conditions.localDevice && m_switches.heartbeat) {
-        m_model.request(kOnlineLock);
+        m_model.request(FixedParam::kOnlineLock);
     }
 }
 
 void LinkSupervisor::sendHeartbeat() {
     if (!m_state.deviceListOpen && m_switches.heartbeat) {
-        m_model.requestRange(kFirstHeartbeat, kLastHeartbeat);
+        m_model.requestRange(FixedParam::kFirstHeartbeat, FixedParam::kLastHeartbeat);
     }
 }
 

@@ -26,9 +26,6 @@ public:
     static constexpr std::uint32_t kOfflineAfterMs = 5100;
     static constexpr std::uint32_t kFullReadDelayMs = 1000;
     static constexpr int kReconnectTicks = 10;
-    static constexpr ParamId kOnlineLock = 1;
-    static constexpr ParamId kFirstHeartbeat = 5201;
-    static constexpr ParamId kLastHeartbeat = 5214;
 
     LinkSupervisor(Link& link, LinkSupervisorState& state, ParamModel& model, MessageSender& sender,
                    const DebugSwitches& switches, const ModelConditions& conditions,

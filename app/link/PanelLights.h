@@ -13,7 +13,7 @@ namespace v32 {
 //   10..14         bank key 0..4: that bank is the current bank
 //   24..39         mute key of panel strip 0..15: the strip's channel is off
 //   40..55         solo key of panel strip 0..15: the strip's monitor send is on
-//   88..93         scene key 1..6: that scene is the current scene (identifier 4979);
+//   88..93         scene key 1..6: that scene is the one called last;
 //                  while a scene key is being handled its blink owns these lights
 //   120, 121, 124  panel key 60, 61, 64 is held
 //   123            the lock screen is up

@@ -2,14 +2,15 @@
 
 #include "app/model/BankTable.h"
 #include "app/model/ChannelSlot.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/ValueKindId.h"
 
 namespace v32 {
 
 namespace {
 
-constexpr int kFaderLevelKind = 15;
-constexpr Channel kMainLeft{KindBus, 16};
-constexpr Channel kMainRight{KindBus, 17};
+constexpr Channel kMainLeft{KindBus, BusIndex::kMainLeft};
+constexpr Channel kMainRight{KindBus, BusIndex::kMainRight};
 
 } // namespace
 
@@ -38,7 +39,7 @@ ParamId PanelStripMap::stripParameter(int strip) const {
 }
 
 int PanelStripMap::stripOf(ParamId id) const {
-    if (valueKindOf(id) != kFaderLevelKind) {
+    if (valueKindOf(id) != ValueFaderLevel) {
         return kNoStrip;
     }
     const Channel channel{channelKindOf(id), channelIndexOf(id)};

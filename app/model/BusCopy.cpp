@@ -1,20 +1,11 @@
 #include "app/model/BusCopy.h"
 
 #include "app/model/ChannelSlot.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/MemberBits.h"
+#include "app/protocol/ParamNumbers.h"
 
 namespace v32 {
-
-namespace {
-
-constexpr int kMainLeftBus = 16;
-constexpr int kMainRightBus = 17;
-constexpr int kMonitorLeft = 84;
-constexpr int kMonitorRight = 85;
-constexpr int kFirstMuteMemberNumber = 245;
-constexpr int kFirstDcaMemberNumber = 239;
-constexpr int kSlotsPerMemberWord = 16;
-
-} // namespace
 
 BusCopy::BusCopy(const ParamReader& values, int source, int destination)
     : m_values(values) {
@@ -24,38 +15,37 @@ BusCopy::BusCopy(const ParamReader& values, int source, int destination)
         return;
     }
     copyNumbers(source, destination);
-    for (int group = 0; group < kMuteGroups; ++group) {
-        copyMembership(KindMuteGroup, group, kFirstMuteMemberNumber, sourceSlot, destinationSlot);
+    for (int group = 0; group < MuteGroupIndex::kCount; ++group) {
+        copyMembership(KindMuteGroup, group, MuteGroupNumber::kFirstMemberWord, sourceSlot,
+                       destinationSlot);
     }
-    for (int dca = 0; dca < kDcas; ++dca) {
-        copyMembership(KindDca, dca, kFirstDcaMemberNumber, sourceSlot, destinationSlot);
+    for (int dca = 0; dca < DcaIndex::kCount; ++dca) {
+        copyMembership(KindDca, dca, DcaNumber::kFirstMemberWord, sourceSlot, destinationSlot);
     }
 }
 
 void BusCopy::copyNumbers(int source, int destination) {
-    const bool mainOntoMain = source == kMainLeftBus && destination == kMainRightBus;
-    for (int number = kFirstNumber; number <= kLastNumber; ++number) {
+    const bool mainOntoMain = source == BusIndex::kMainLeft && destination == BusIndex::kMainRight;
+    for (int number = BusNumber::kFirst; number <= BusNumber::kLast; ++number) {
         const ParamId target = paramId(KindBus, destination, number);
-        if (mainOntoMain && number == kMonitorLeft) {
+        if (mainOntoMain && number == BusNumber::kMonitorLeftSend) {
             add(target, 0, true);
-        } else if (mainOntoMain && number == kMonitorRight) {
-            add(target, m_values.value(paramId(KindBus, source, kMonitorLeft)));
+        } else if (mainOntoMain && number == BusNumber::kMonitorRightSend) {
+            add(target, m_values.value(paramId(KindBus, source, BusNumber::kMonitorLeftSend)));
         } else {
             add(target, m_values.value(paramId(KindBus, source, number)));
         }
     }
 }
 
-// Membership is one bit per slot, sixteen slots to a word.
 void BusCopy::copyMembership(int groupKind, int groupIndex, int firstNumber, int sourceSlot,
                              int destinationSlot) {
     const ParamId sourceWord =
-        paramId(groupKind, groupIndex, firstNumber + sourceSlot / kSlotsPerMemberWord);
+        paramId(groupKind, groupIndex, firstNumber + MemberBits::wordOf(sourceSlot));
     const ParamId destinationWord =
-        paramId(groupKind, groupIndex, firstNumber + destinationSlot / kSlotsPerMemberWord);
-    const bool member =
-        ((m_values.value(sourceWord) >> (sourceSlot % kSlotsPerMemberWord)) & 1U) != 0;
-    const auto bit = static_cast<std::uint16_t>(1U << (destinationSlot % kSlotsPerMemberWord));
+        paramId(groupKind, groupIndex, firstNumber + MemberBits::wordOf(destinationSlot));
+    const bool member = MemberBits::contains(m_values.value(sourceWord), sourceSlot);
+    const std::uint16_t bit = MemberBits::bitOf(destinationSlot);
     const std::uint16_t current = m_values.value(destinationWord);
     add(destinationWord, static_cast<std::uint16_t>(member ? current | bit : current & ~bit));
 }

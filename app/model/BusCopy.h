@@ -2,6 +2,8 @@
 
 #include "app/model/ParamReader.h"
 #include "app/model/ParamWrite.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/ParamNumbers.h"
 
 #include <array>
 #include <cstddef>
@@ -16,12 +18,8 @@ namespace v32 {
 // MAIN R's first one quietly, without redrawing the page.
 class BusCopy {
 public:
-    static constexpr int kFirstNumber = 72;
-    static constexpr int kLastNumber = 180;
-    static constexpr int kMuteGroups = 6;
-    static constexpr int kDcas = 8;
     static constexpr std::size_t kMaximumWrites =
-        (kLastNumber - kFirstNumber + 1) + kMuteGroups + kDcas;
+        (BusNumber::kLast - BusNumber::kFirst + 1) + MuteGroupIndex::kCount + DcaIndex::kCount;
 
     // Bus indexes; a bus copied onto itself, or a bus that does not exist, gives no writes.
     BusCopy(const ParamReader& values, int source, int destination);

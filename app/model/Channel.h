@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/protocol/ChannelIndexes.h"
 #include "app/protocol/ParamId.h"
 
 namespace v32 {
@@ -15,7 +16,8 @@ struct Channel {
 // Inputs 28/29, 30/31 and 32/33 are fixed stereo pairs: the left half carries the channel,
 // the right half only its own meter and sends.
 inline constexpr bool isStereoLeftInput(int index) {
-    return index == 28 || index == 30 || index == 32;
+    return index == InputIndex::kFirstStereo || index == InputIndex::kFirstStereo + 2 ||
+           index == InputIndex::kDigital;
 }
 
 inline constexpr bool isStereoRightInput(int index) {

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/ParamId.h"
 
 #include <cstdint>
 
 namespace v32 {
 
-// The colour a channel slot is marked with: parameter 5131 + slot holds an index into a
+// The colour a channel slot is marked with: the slot's colour parameter holds an index into a
 // table of twelve colours and "no colour" (0). Indexes beyond the table show no colour.
 class ChannelColour {
 public:
-    static constexpr ParamId kFirstParam = 5131;
+    static constexpr ParamId kFirstParam = FixedParam::kFirstChannelColour;
     static constexpr int kColourCount = 13;
     static constexpr std::uint16_t kNoColour = 0x5AEB;
 

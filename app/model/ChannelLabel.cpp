@@ -1,19 +1,12 @@
 #include "app/model/ChannelLabel.h"
 
 #include "app/model/ChannelSlot.h"
+#include "app/protocol/ChannelIndexes.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace v32 {
-
-namespace {
-
-constexpr int kMainLeftBus = 16;
-constexpr int kMainRightBus = 17;
-constexpr int kDigitalInput = 32;
-
-} // namespace
 
 void ChannelLabel::formatNumber(const char* prefix, int number) {
     std::snprintf(m_text.data(), m_text.size(), "%s%d", prefix, number);
@@ -34,7 +27,7 @@ ChannelLabel ChannelLabel::defaultName(int slot) {
     const int number = channel.index + 1;
     switch (channel.kind) {
     case KindInput:
-        if (channel.index >= kDigitalInput) {
+        if (channel.index >= InputIndex::kDigital) {
             label.assign("DIGI");
         } else if (isStereoLeftInput(channel.index)) {
             label.formatPair("CH", number);
@@ -46,9 +39,9 @@ ChannelLabel ChannelLabel::defaultName(int slot) {
         label.formatNumber("FX", number);
         break;
     case KindBus:
-        if (channel.index == kMainLeftBus) {
+        if (channel.index == BusIndex::kMainLeft) {
             label.assign("LEFT");
-        } else if (channel.index == kMainRightBus) {
+        } else if (channel.index == BusIndex::kMainRight) {
             label.assign("RIGHT");
         } else {
             label.formatNumber("AUX", number);
@@ -69,7 +62,7 @@ ChannelLabel ChannelLabel::shortName(int slot) {
     const int number = channel.index + 1;
     switch (channel.kind) {
     case KindInput:
-        if (channel.index >= kDigitalInput) {
+        if (channel.index >= InputIndex::kDigital) {
             label.assign("DIGI");
         } else if (isStereoLeftInput(channel.index)) {
             label.formatPair("", number);
@@ -78,9 +71,9 @@ ChannelLabel ChannelLabel::shortName(int slot) {
         }
         break;
     case KindBus:
-        if (channel.index == kMainLeftBus) {
+        if (channel.index == BusIndex::kMainLeft) {
             label.assign("L");
-        } else if (channel.index == kMainRightBus) {
+        } else if (channel.index == BusIndex::kMainRight) {
             label.assign("R");
         } else {
             label.formatNumber("A", number);

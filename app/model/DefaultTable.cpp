@@ -1,5 +1,9 @@
 #include "app/model/DefaultTable.h"
 
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/ParamNumbers.h"
+
 #include <algorithm>
 
 namespace v32 {
@@ -84,14 +88,13 @@ struct ChannelDefaults {
 };
 
 constexpr ChannelDefaults kChannelDefaults[] = {
-    {KindInput, kInputDefaults, 52, kChannelBandFrequencies},
-    {KindEffect, kEffectDefaults, 209, kChannelBandFrequencies},
-    {KindBus, kBusDefaults, 93, kBusBandFrequencies},
+    {KindInput, kInputDefaults, InputNumber::kFirstBand, kChannelBandFrequencies},
+    {KindEffect, kEffectDefaults, EffectNumber::kFirstBand, kChannelBandFrequencies},
+    {KindBus, kBusDefaults, BusNumber::kFirstBand, kBusBandFrequencies},
 };
 
 // FX2 and FX4 choose from the second half of the effect type list.
 constexpr std::uint16_t kEffectTypeDefaults[] = {1, 17, 1, 17};
-constexpr int kNumberEffectType = 229;
 
 constexpr DefaultRun kGlobalDefaults[] = {
     {2513, 2513, 1000}, // signal generator frequency
@@ -101,7 +104,7 @@ constexpr DefaultRun kGlobalDefaults[] = {
     {2565, 2592, 1, 1}, // recorder tracks 1..28 play back into inputs 1..28
     {2597, 2660, 50},   // recorder record-in and play-back levels
     {2661, 2692, 1},    // recorder play-back switches
-    {4979, 4979, 1},    // scene last called
+    {FixedParam::kLastCalledScene, FixedParam::kLastCalledScene, 1},
 };
 
 // System settings that no screen edits, as the mixer leaves the factory.
@@ -139,9 +142,8 @@ constexpr ChannelOverride kChannelOverrides[] = {
 };
 
 // A fixed stereo input sends its left half to MAIN L only and its right half to MAIN R only.
-constexpr int kStereoLeftHalves[] = {28, 30, 32};
-constexpr int kNumberSendMainLeft = 29;
-constexpr int kNumberSendMainRight = 30;
+constexpr int kStereoLeftHalves[] = {InputIndex::kFirstStereo, InputIndex::kFirstStereo + 2,
+                                     InputIndex::kDigital};
 
 // Every logical channel starts on the hardware channel of its own number, so each hardware
 // channel serves exactly one logical channel.
@@ -176,11 +178,11 @@ void applyChannelRun(std::span<std::uint16_t> table, int kind, int index, const 
 void applyBands(std::span<std::uint16_t> table, const ChannelDefaults& channel, int index) {
     int number = channel.firstBandNumber;
     for (std::uint16_t frequency : channel.bandFrequencies) {
-        put(table, paramId(channel.kind, index, number), 7);
-        put(table, paramId(channel.kind, index, number + 1), frequency);
-        put(table, paramId(channel.kind, index, number + 2), 500);
-        put(table, paramId(channel.kind, index, number + 3), 100);
-        number += 4;
+        put(table, paramId(channel.kind, index, number + EqBandNumber::kType), 7);
+        put(table, paramId(channel.kind, index, number + EqBandNumber::kFrequency), frequency);
+        put(table, paramId(channel.kind, index, number + EqBandNumber::kGain), 500);
+        put(table, paramId(channel.kind, index, number + EqBandNumber::kQ), 100);
+        number += EqBandNumber::kNumbersPerBand;
     }
 }
 
@@ -194,7 +196,7 @@ void applyChannelList(std::span<std::uint16_t> table) {
         }
     }
     for (int index = 0; index < channelLayoutOf(KindEffect).channelCount; ++index) {
-        put(table, paramId(KindEffect, index, kNumberEffectType),
+        put(table, paramId(KindEffect, index, EffectNumber::kEffectType),
             kEffectTypeDefaults[static_cast<std::size_t>(index)]);
     }
     for (const DefaultRun& run : kGlobalDefaults) {
@@ -212,8 +214,8 @@ void applyOverrides(std::span<std::uint16_t> table) {
         }
     }
     for (int left : kStereoLeftHalves) {
-        put(table, paramId(KindInput, left, kNumberSendMainRight), 0);
-        put(table, paramId(KindInput, left + 1, kNumberSendMainLeft), 0);
+        put(table, paramId(KindInput, left, InputNumber::kMainRightSend), 0);
+        put(table, paramId(KindInput, left + 1, InputNumber::kMainLeftSend), 0);
     }
 }
 

@@ -1,24 +1,23 @@
 #include "app/model/GroupSwitchRules.h"
 
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/MemberBits.h"
+#include "app/protocol/ParamNumbers.h"
+
 namespace v32 {
 
 namespace {
 
-constexpr int kPhantomNumber = 1;
-constexpr int kSlotsPerMemberWord = 16;
-
 int groupCountOf(int kind) {
-    return kind == KindMuteGroup ? GroupSwitchRules::kMuteGroupCount
-                                 : GroupSwitchRules::kPhantomGroupCount;
+    return kind == KindMuteGroup ? MuteGroupIndex::kCount : PhantomGroupIndex::kCount;
 }
 
 int switchNumberOf(int kind) {
-    return kind == KindMuteGroup ? GroupSwitchRules::kMuteSwitchNumber
-                                 : GroupSwitchRules::kPhantomSwitchNumber;
+    return kind == KindMuteGroup ? MuteGroupNumber::kActive : PhantomGroupNumber::kOn;
 }
 
 int memberSlotCountOf(int kind) {
-    return kind == KindMuteGroup ? ChannelSlot::kCount : GroupSwitchRules::kPhantomMemberSlots;
+    return kind == KindMuteGroup ? ChannelSlot::kCount : PhantomGroupNumber::kMemberSlots;
 }
 
 bool isMutable(int kind) {
@@ -31,9 +30,9 @@ GroupSwitchRules::GroupSwitchRules(const ParamReader& values, ParamId id, std::u
     : m_values(values) {
     const int kind = channelKindOf(id);
     const int number = paramNumberOf(id);
-    if (kind == KindMuteGroup && number == kMuteSwitchNumber) {
+    if (kind == KindMuteGroup && number == MuteGroupNumber::kActive) {
         switchMuteGroup(channelIndexOf(id), value);
-    } else if (kind == KindPhantomGroup && number == kPhantomSwitchNumber) {
+    } else if (kind == KindPhantomGroup && number == PhantomGroupNumber::kOn) {
         switchPhantomGroup(channelIndexOf(id), value);
     }
 }
@@ -42,10 +41,10 @@ bool GroupSwitchRules::isMember(const ParamReader& values, int kind, int group, 
     if (slot < 0 || slot >= memberSlotCountOf(kind)) {
         return false;
     }
-    const int firstNumber =
-        kind == KindMuteGroup ? kFirstMuteMemberNumber : kFirstPhantomMemberNumber;
-    const ParamId wordId = paramId(kind, group, firstNumber + slot / kSlotsPerMemberWord);
-    return ((values.value(wordId) >> (slot % kSlotsPerMemberWord)) & 1U) != 0;
+    const int firstNumber = kind == KindMuteGroup ? MuteGroupNumber::kFirstMemberWord
+                                                  : PhantomGroupNumber::kFirstMemberWord;
+    const ParamId wordId = paramId(kind, group, firstNumber + MemberBits::wordOf(slot));
+    return MemberBits::contains(values.value(wordId), slot);
 }
 
 bool GroupSwitchRules::anotherActiveGroupHolds(int kind, int group, int slot) const {
@@ -76,11 +75,11 @@ void GroupSwitchRules::switchMuteGroup(int group, std::uint16_t value) {
 }
 
 void GroupSwitchRules::switchPhantomGroup(int group, std::uint16_t value) {
-    for (int slot = 0; slot < kPhantomMemberSlots; ++slot) {
+    for (int slot = 0; slot < PhantomGroupNumber::kMemberSlots; ++slot) {
         if (!isMember(m_values, KindPhantomGroup, group, slot)) {
             continue;
         }
-        const ParamId phantomId = paramId(KindInput, slot, kPhantomNumber);
+        const ParamId phantomId = paramId(KindInput, slot, InputNumber::kPhantom);
         const bool keptOn = m_values.value(phantomId) != 0 &&
                             anotherActiveGroupHolds(KindPhantomGroup, group, slot);
         if (value != 0) {

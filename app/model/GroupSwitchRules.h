@@ -16,14 +16,6 @@ namespace v32 {
 // removes it where no other active group keeps it on.
 class GroupSwitchRules {
 public:
-    static constexpr int kMuteGroupCount = 6;
-    static constexpr int kPhantomGroupCount = 4;
-    static constexpr int kMuteSwitchNumber = 244;
-    static constexpr int kFirstMuteMemberNumber = 245;
-    static constexpr int kPhantomSwitchNumber = 249;
-    static constexpr int kFirstPhantomMemberNumber = 250;
-    static constexpr int kPhantomMemberSlots = 32;
-
     // The member writes that follow the switch `id` having been set to `value` (which the
     // store already holds); none when `id` is no group switch.
     GroupSwitchRules(const ParamReader& values, ParamId id, std::uint16_t value);

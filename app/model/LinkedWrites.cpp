@@ -2,16 +2,13 @@
 
 #include "app/model/Channel.h"
 #include "app/model/StereoSendMode.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/LinkBits.h"
+#include "app/protocol/ParamNumbers.h"
 
 namespace v32 {
 
 namespace {
-
-constexpr int kFirstStereoInput = 28;
-constexpr int kFirstAuxSend = 13;
-constexpr int kLastAuxSend = 26;
-constexpr int kMonitorLeft = 84;
-constexpr int kMonitorRight = 85;
 
 bool inRange(int number, int first, int last) {
     return number >= first && number <= last;
@@ -19,13 +16,10 @@ bool inRange(int number, int first, int last) {
 
 // Pan, the AUX sends, the MAIN sends and the FX sends stay per side on a linked input pair.
 bool staysPerSideOnLinkedInputs(int number) {
-    return number == 11 || inRange(number, kFirstAuxSend, kLastAuxSend) ||
-           inRange(number, 29, 30) || inRange(number, 33, 36);
-}
-
-bool isPairLinked(std::uint16_t links, int index) {
-    const int bit = index / 2;
-    return bit < 16 && ((links >> bit) & 1U) != 0;
+    return number == InputNumber::kPan ||
+           inRange(number, InputNumber::kFirstAuxSend, InputNumber::kLastAuxSend) ||
+           inRange(number, InputNumber::kMainLeftSend, InputNumber::kMainRightSend) ||
+           inRange(number, InputNumber::kFirstEffectSend, InputNumber::kLastEffectSend);
 }
 
 } // namespace
@@ -35,12 +29,13 @@ LinkedWrites::LinkedWrites(const ParamReader& values, ParamId id, std::uint16_t 
     const int kind = channelKindOf(id);
     const int index = channelIndexOf(id);
     const int number = paramNumberOf(id);
-    if (kind == KindInput && index < kFirstStereoInput &&
-        isPairLinked(values.value(kInputLinks), index) && !staysPerSideOnLinkedInputs(number)) {
+    if (kind == KindInput && index < InputIndex::kFirstStereo &&
+        LinkBits::isLinked(values.value(kInputLinks), index) &&
+        !staysPerSideOnLinkedInputs(number)) {
         writeLinkedInputs(index, number, value);
     } else if (kind == KindInput && isStereoLeftInput(index)) {
         writeStereoInput(index, number, value);
-    } else if (kind == KindBus && isPairLinked(values.value(kBusLinks), index)) {
+    } else if (kind == KindBus && LinkBits::isLinked(values.value(kBusLinks), index)) {
         writeLinkedBuses(index, number, value);
     } else {
         add(id, value);
@@ -67,13 +62,13 @@ void LinkedWrites::writeSplit(int index, int number, std::uint16_t left, std::ui
 }
 
 void LinkedWrites::writeStereoInput(int index, int number, std::uint16_t value) {
-    if (number == 29 || number == 31) {
+    if (number == InputNumber::kMainLeftSend || number == InputNumber::kMonitorLeftSend) {
         writeSplit(index, number, value, 0);
-    } else if (number == 30 || number == 32) {
+    } else if (number == InputNumber::kMainRightSend || number == InputNumber::kMonitorRightSend) {
         writeSplit(index, number, 0, value);
-    } else if (inRange(number, kFirstAuxSend, kLastAuxSend)) {
+    } else if (inRange(number, InputNumber::kFirstAuxSend, InputNumber::kLastAuxSend)) {
         // A send fed by one side only carries nothing on the other.
-        const int mode = StereoSendMode::of(m_values, index, number - kFirstAuxSend);
+        const int mode = StereoSendMode::of(m_values, index, number - InputNumber::kFirstAuxSend);
         writeSplit(index, number, mode == StereoSendMode::kRight ? 0 : value,
                    mode == StereoSendMode::kLeft ? 0 : value);
     } else {
@@ -85,8 +80,10 @@ void LinkedWrites::writeLinkedBuses(int index, int number, std::uint16_t value) 
     const int even = index & ~1;
     // The monitor sends cross over: the left monitor send of one bus pairs with the right
     // one of its partner.
-    const bool crossed = number == kMonitorLeft || number == kMonitorRight;
-    const int partnerNumber = crossed ? kMonitorLeft + kMonitorRight - number : number;
+    const bool crossed =
+        number == BusNumber::kMonitorLeftSend || number == BusNumber::kMonitorRightSend;
+    const int partnerNumber =
+        crossed ? BusNumber::kMonitorLeftSend + BusNumber::kMonitorRightSend - number : number;
     const int evenNumber = index == even ? number : partnerNumber;
     const int oddNumber = index == even ? partnerNumber : number;
     add(paramId(KindBus, even, evenNumber), value);

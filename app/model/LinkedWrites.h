@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/model/ParamReader.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/PairList.h"
 
 #include <array>
@@ -14,8 +15,8 @@ namespace v32 {
 // feeds one side only); any other parameter is written alone.
 class LinkedWrites {
 public:
-    static constexpr ParamId kInputLinks = 5108;
-    static constexpr ParamId kBusLinks = 5109;
+    static constexpr ParamId kInputLinks = FixedParam::kInputLinks;
+    static constexpr ParamId kBusLinks = FixedParam::kBusLinks;
 
     LinkedWrites(const ParamReader& values, ParamId id, std::uint16_t value);
 

@@ -1,13 +1,9 @@
 #include "app/model/MonitorSend.h"
 
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FaderLevel.h"
+
 namespace v32 {
-
-namespace {
-
-constexpr int kMainLeftBus = 16;
-constexpr int kMainRightBus = 17;
-
-} // namespace
 
 MonitorSend::MonitorSend(const ParamReader& values, Channel channel) {
     const ParamId first = paramId(channel.kind, channel.index, kNumberSolo);
@@ -15,10 +11,10 @@ MonitorSend::MonitorSend(const ParamReader& values, Channel channel) {
         return;
     }
     const auto second = static_cast<ParamId>(first + 1);
-    if (channel.kind == KindBus && channel.index == kMainRightBus) {
+    if (channel.kind == KindBus && channel.index == BusIndex::kMainRight) {
         m_writes[0] = ParamWrite::control(second, switched(values.value(second)));
         m_writes[1] = ParamWrite::quietly(first, 0);
-    } else if (channel.kind == KindBus && channel.index == kMainLeftBus) {
+    } else if (channel.kind == KindBus && channel.index == BusIndex::kMainLeft) {
         m_writes[0] = ParamWrite::control(first, switched(values.value(first)));
         m_writes[1] = ParamWrite::quietly(second, 0);
     } else {
@@ -31,15 +27,16 @@ MonitorSend::MonitorSend(const ParamReader& values, Channel channel) {
 
 ParamId MonitorSend::shownId(Channel channel) {
     const ParamId first = paramId(channel.kind, channel.index, kNumberSolo);
-    if (first != kInvalidParam && channel.kind == KindBus && channel.index == kMainRightBus) {
+    if (first != kInvalidParam && channel.kind == KindBus &&
+        channel.index == BusIndex::kMainRight) {
         return static_cast<ParamId>(first + 1);
     }
     return first;
 }
 
 std::uint16_t MonitorSend::switched(std::uint16_t value) {
-    const std::uint16_t level = (value & kLevelMask) == 0 ? kOnLevel : 0;
-    return static_cast<std::uint16_t>((value & ~kLevelMask) | level);
+    const std::uint16_t level = FaderLevel::levelOf(value) == 0 ? kOnLevel : 0;
+    return static_cast<std::uint16_t>((value & FaderLevel::kFlagMask) | level);
 }
 
 } // namespace v32

@@ -3,6 +3,8 @@
 #include "app/model/Channel.h"
 #include "app/model/ParamReader.h"
 #include "app/model/ParamWrite.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/SendLevel.h"
 
 #include <array>
 #include <cstdint>
@@ -17,9 +19,7 @@ namespace v32 {
 // the other quietly, without redrawing the page.
 class MonitorSend {
 public:
-    static constexpr std::uint16_t kLevelMask = 0x3FFF;
-    static constexpr std::uint16_t kMutedBit = 0x4000;
-    static constexpr std::uint16_t kOnLevel = 1200;
+    static constexpr std::uint16_t kOnLevel = FaderLevel::kUnity;
 
     // The writes that switch the channel's monitor send over: on when its level is
     // nothing, off otherwise. An invalid channel gives no writes.
@@ -29,7 +29,7 @@ public:
     static ParamId shownId(Channel channel);
     // The "S" indicator: a level is set and the send is not muted.
     static bool isLit(std::uint16_t value) {
-        return (value & kLevelMask) != 0 && (value & kMutedBit) == 0;
+        return FaderLevel::levelOf(value) != 0 && (value & SendLevel::kOffBit) == 0;
     }
 
     std::span<const ParamWrite> writes() const { return std::span(m_writes).first(m_count); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/model/PendingSet.h"
+#include "app/protocol/FaderLevel.h"
 
 #include <array>
 #include <cstdint>
@@ -8,12 +9,12 @@
 namespace v32 {
 
 // Fader positions mirrored to the hardware control panel: entry e is panel identifier
-// 104 + e and holds a 14-bit position.
+// 104 + e and holds the level bits of the fader it mirrors.
 class PanelTable {
 public:
     static constexpr int kEntryCount = 51;
     static constexpr std::uint16_t kFirstPanelId = 104;
-    static constexpr std::uint16_t kPositionMask = 0x3FFF;
+    static constexpr std::uint16_t kPositionMask = FaderLevel::kLevelMask;
 
     using EntrySet = PendingSet<kEntryCount>;
 

@@ -5,6 +5,8 @@
 #include "app/model/LinkedWrites.h"
 #include "app/model/PanelEntryMap.h"
 #include "app/model/ParamWriteListener.h"
+#include "app/protocol/LiveData.h"
+#include "app/protocol/ValueKindId.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,8 +14,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kFaderLevelKind = 15;
 
 bool isMixerChannel(int kind) {
     return kind >= KindInput && kind <= KindDca;
@@ -97,16 +97,12 @@ void ParamModel::writeWithRules(ParamId id, std::uint16_t value, bool refreshWid
     }
 }
 
-bool ParamModel::isLiveData(ParamId id) {
-    return (id >= 2 && id <= 52) || (id >= 2854 && id <= 2879);
-}
-
 bool ParamModel::holdsBackLiveData() const {
     return m_switches.disable_spectrum || m_conditions.uiLocked || m_pendingCall.isPending();
 }
 
 void ParamModel::request(ParamId id) {
-    if (isLiveData(id) && holdsBackLiveData()) {
+    if (LiveData::contains(id) && holdsBackLiveData()) {
         m_store.requestSet().resetRetry(id);
     } else {
         m_store.requestSet().mark(id);
@@ -253,7 +249,7 @@ void ParamModel::channelNameWritten(int slot) {
 }
 
 int ParamModel::panelEntryOf(ParamId id) const {
-    if (m_panelEntries == nullptr || valueKindOf(id) != kFaderLevelKind) {
+    if (m_panelEntries == nullptr || valueKindOf(id) != ValueFaderLevel) {
         return -1;
     }
     return m_panelEntries->panelEntryOf(id);

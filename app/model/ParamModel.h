@@ -115,8 +115,6 @@ public:
     bool isReadFinishedLatched() const { return m_readFinishedLatched; }
     void setReadFinishedLatched(bool latched) { m_readFinishedLatched = latched; }
 
-    static bool isLiveData(ParamId id);
-
 private:
     bool holdsBackLiveData() const;
     void scheduleRefresh(ParamId id);

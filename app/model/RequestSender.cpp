@@ -1,18 +1,13 @@
 #include "app/model/RequestSender.h"
 
 #include "app/model/ParamModel.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/MessageSender.h"
 
 #include <array>
 #include <span>
 
 namespace v32 {
-
-namespace {
-
-constexpr ParamId kLockState = 5213;
-
-} // namespace
 
 RequestSender::RequestSender(ParamModel& model, MessageSender& sender)
     : m_model(model)
@@ -26,10 +21,11 @@ void RequestSender::run() {
     std::array<ParamId, kMaxIdsPerFrame> ids{};
     std::size_t count = 0;
     std::size_t alreadyAdvanced = ParamStore::ParamSet::kSize;
-    if (requests.isPending(kLockState) && requests.retry(kLockState).isDue()) {
-        requests.advance(kLockState);
-        ids[count++] = kLockState;
-        alreadyAdvanced = kLockState;
+    if (requests.isPending(FixedParam::kLockState) &&
+        requests.retry(FixedParam::kLockState).isDue()) {
+        requests.advance(FixedParam::kLockState);
+        ids[count++] = FixedParam::kLockState;
+        alreadyAdvanced = FixedParam::kLockState;
     }
     count += requests.collectDue(std::span(ids).subspan(count), kMaxIdsPerFrame, alreadyAdvanced);
     if (count != 0) {

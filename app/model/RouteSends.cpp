@@ -1,28 +1,21 @@
 #include "app/model/RouteSends.h"
 
 #include "app/model/StereoSendMode.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/ParamNumbers.h"
 
 namespace v32 {
 
 namespace {
 
-constexpr int kAuxCount = 14;
-constexpr int kFxCount = 4;
 constexpr int kMainCells = 2;
-constexpr int kInputFirstAux = 13;
-constexpr int kInputLastAux = kInputFirstAux + kAuxCount - 1;
-constexpr int kInputFirstFx = 33;
-constexpr int kInputMainLeft = 29;
-constexpr int kInputMainRight = 30;
-constexpr int kEffectFirstAux = 183;
-constexpr int kEffectMainLeft = 199;
 
 int cellCount(int row) {
     switch (row) {
     case RouteSends::RowAux:
-        return kAuxCount;
+        return BusIndex::kAuxCount;
     case RouteSends::RowFx:
-        return kFxCount;
+        return EffectIndex::kCount;
     case RouteSends::RowMain:
         return kMainCells;
     default:
@@ -33,20 +26,20 @@ int cellCount(int row) {
 int inputNumber(int row, int cell) {
     switch (row) {
     case RouteSends::RowAux:
-        return kInputFirstAux + cell;
+        return InputNumber::kFirstAuxSend + cell;
     case RouteSends::RowFx:
-        return kInputFirstFx + cell;
+        return InputNumber::kFirstEffectSend + cell;
     default:
-        return kInputMainLeft + cell;
+        return InputNumber::kMainLeftSend + cell;
     }
 }
 
 int effectNumber(int row, int cell) {
     switch (row) {
     case RouteSends::RowAux:
-        return kEffectFirstAux + cell;
+        return EffectNumber::kFirstAuxSend + cell;
     case RouteSends::RowMain:
-        return kEffectMainLeft + cell;
+        return EffectNumber::kMainLeftSend + cell;
     default:
         return -1;
     }
@@ -80,8 +73,9 @@ ParamId RouteSends::shownId(const ParamReader& values, Channel channel, int row,
         !isStereoLeftInput(channel.index)) {
         return written;
     }
-    const bool onRightHalf = (row == RowMain && inputNumber(row, cell) == kInputMainRight) ||
-                             (row == RowAux && feedsRightOnly(values, channel.index, cell));
+    const bool onRightHalf =
+        (row == RowMain && inputNumber(row, cell) == InputNumber::kMainRightSend) ||
+        (row == RowAux && feedsRightOnly(values, channel.index, cell));
     return onRightHalf ? paramId(KindInput, channel.index + 1, inputNumber(row, cell)) : written;
 }
 
@@ -96,10 +90,10 @@ bool RouteSends::isShownHalf(const ParamReader& values, Channel shown, ParamId i
     }
     const int number = paramNumberOf(id);
     bool onRightHalf = false;
-    if (number == kInputMainRight) {
+    if (number == InputNumber::kMainRightSend) {
         onRightHalf = true;
-    } else if (number >= kInputFirstAux && number <= kInputLastAux) {
-        onRightHalf = feedsRightOnly(values, shown.index, number - kInputFirstAux);
+    } else if (number >= InputNumber::kFirstAuxSend && number <= InputNumber::kLastAuxSend) {
+        onRightHalf = feedsRightOnly(values, shown.index, number - InputNumber::kFirstAuxSend);
     }
     return (index == shown.index + 1) == onRightHalf;
 }

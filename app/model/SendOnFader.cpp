@@ -1,18 +1,15 @@
 #include "app/model/SendOnFader.h"
 
 #include "app/model/StereoSendMode.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/ParamNumbers.h"
 
 namespace v32 {
 
 namespace {
 
-constexpr int kMonoInputCount = 28;
-constexpr int kInputAuxSend = 13;
-constexpr int kInputEffectSend = 33;
-constexpr int kEffectAuxSend = 183;
-
 bool isSendingInput(int index) {
-    return (index >= 0 && index < kMonoInputCount) || isStereoLeftInput(index);
+    return (index >= 0 && index < InputIndex::kMonoCount) || isStereoLeftInput(index);
 }
 
 } // namespace
@@ -32,11 +29,11 @@ ParamId SendOnFader::sendId(Channel source, SendBus bus) {
     }
     const bool toAux = bus.type == SendBus::Type::Aux;
     if (source.kind == KindInput && isSendingInput(source.index)) {
-        const int first = toAux ? kInputAuxSend : kInputEffectSend;
+        const int first = toAux ? InputNumber::kFirstAuxSend : InputNumber::kFirstEffectSend;
         return paramId(KindInput, source.index, first + bus.index);
     }
     if (source.kind == KindEffect && toAux && source.index >= 0 && source.index < kEffectCount) {
-        return paramId(KindEffect, source.index, kEffectAuxSend + bus.index);
+        return paramId(KindEffect, source.index, EffectNumber::kFirstAuxSend + bus.index);
     }
     return kInvalidParam;
 }
@@ -50,7 +47,7 @@ ParamId SendOnFader::shownSendId(const ParamReader& values, Channel source, Send
     if (!StereoSendMode::usesRightHalf(StereoSendMode::of(values, source.index, bus.index))) {
         return id;
     }
-    return paramId(KindInput, source.index + 1, kInputAuxSend + bus.index);
+    return paramId(KindInput, source.index + 1, InputNumber::kFirstAuxSend + bus.index);
 }
 
 } // namespace v32

@@ -2,6 +2,8 @@
 
 #include "app/model/Channel.h"
 #include "app/model/ParamReader.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/SendLevel.h"
 
 #include <cstdint>
 
@@ -26,10 +28,10 @@ struct SendBus {
 // bit 15.
 class SendOnFader {
 public:
-    static constexpr int kAuxCount = 14;
-    static constexpr int kEffectCount = 4;
-    static constexpr std::uint16_t kPreFaderBit = 0x8000;
-    static constexpr std::uint16_t kLevelMask = 0x7FFF;
+    static constexpr int kAuxCount = BusIndex::kAuxCount;
+    static constexpr int kEffectCount = EffectIndex::kCount;
+    static constexpr std::uint16_t kPreFaderBit = SendLevel::kPreFaderBit;
+    static constexpr std::uint16_t kLevelMask = SendLevel::kAllButPreFader;
 
     static bool isBus(SendBus bus);
     static bool canSend(Channel source, SendBus bus);
@@ -44,9 +46,9 @@ public:
         return static_cast<std::uint16_t>((send & kPreFaderBit) | (level & kLevelMask));
     }
     static std::uint16_t withPreFader(std::uint16_t send, bool preFader) {
-        return static_cast<std::uint16_t>(preFader ? send | kPreFaderBit : send & kLevelMask);
+        return SendLevel::withPreFader(send, preFader);
     }
-    static bool isPreFader(std::uint16_t send) { return (send & kPreFaderBit) != 0; }
+    static bool isPreFader(std::uint16_t send) { return SendLevel::isPreFader(send); }
 };
 
 } // namespace v32

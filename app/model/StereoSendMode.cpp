@@ -2,21 +2,21 @@
 
 #include "app/model/Channel.h"
 #include "app/model/SendOnFader.h"
+#include "app/protocol/ChannelIndexes.h"
 
 namespace v32 {
 
 namespace {
 
-constexpr int kFirstStereoInput = 28;
 constexpr int kSendsPerWord = 8;
 
 } // namespace
 
 ParamId StereoSendMode::wordId(int stereoInput, int aux) {
-    if (!isStereoLeftInput(stereoInput) || aux < 0 || aux >= SendOnFader::kAuxCount) {
+    if (!isStereoLeftInput(stereoInput) || aux < 0 || aux >= BusIndex::kAuxCount) {
         return kInvalidParam;
     }
-    return static_cast<ParamId>(kFirstWord + (stereoInput - kFirstStereoInput) +
+    return static_cast<ParamId>(kFirstWord + (stereoInput - InputIndex::kFirstStereo) +
                                 aux / kSendsPerWord);
 }
 
@@ -29,7 +29,7 @@ int StereoSendMode::of(const ParamReader& values, int stereoInput, int aux) {
 }
 
 std::uint16_t StereoSendMode::withMode(std::uint16_t word, int aux, int mode) {
-    if (aux < 0 || aux >= SendOnFader::kAuxCount) {
+    if (aux < 0 || aux >= BusIndex::kAuxCount) {
         return word;
     }
     const int shift = shiftOf(aux);

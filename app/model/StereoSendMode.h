@@ -1,18 +1,19 @@
 #pragma once
 
 #include "app/model/ParamReader.h"
+#include "app/protocol/FixedParams.h"
 
 #include <cstdint>
 
 namespace v32 {
 
 // Which side of a fixed stereo input feeds one of its AUX sends. Two bits per send, eight
-// sends to a word, two words per stereo input from 5110 on: 1 the left side, 2 the right
-// side, 3 both; 0 (no side chosen) feeds both as well.
+// sends to a word, two words per stereo input from the first send-mode word on: 1 the left side, 2
+// the right side, 3 both; 0 (no side chosen) feeds both as well.
 class StereoSendMode {
 public:
-    static constexpr ParamId kFirstWord = 5110;
-    static constexpr ParamId kLastWord = 5115;
+    static constexpr ParamId kFirstWord = FixedParam::kFirstSendMode;
+    static constexpr ParamId kLastWord = FixedParam::kLastSendMode;
     static constexpr int kLeft = 1;
     static constexpr int kRight = 2;
     static constexpr int kBoth = kLeft | kRight;

@@ -1,5 +1,7 @@
 #include "app/values/DetentTables.h"
 
+#include "app/protocol/ValueKindId.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -45,7 +47,8 @@ constexpr std::size_t kSendLevelCount = 49;
 // rounded to 0.1 Hz below 100 Hz and to 1 Hz above (the resolutions a raw frequency
 // can hold), led by 19.6 and 19.7 Hz (the high-pass off point and the lowest band
 // frequency) and topped by 20000 Hz and the low-pass off point 20600 Hz.
-// Kind 19 uses 19.6 .. 20000, kinds 21 and 24 use 19.7 .. 20000, kind 20 19.7 .. 20600.
+// High-pass frequencies use 19.6 .. 20000, band frequencies 19.7 .. 20000 and low-pass
+// frequencies 19.7 .. 20600.
 constexpr std::array<double, 238> kFrequencies = {
     19.6,    19.7,    20.0,    20.6,    21.2,    21.9,    22.5,    23.2,    23.9,    24.6,
     25.3,    26.1,    26.9,    27.7,    28.5,    29.4,    30.3,    31.2,    32.1,    33.1,
@@ -99,28 +102,28 @@ std::span<const double> frequencyDetents(std::size_t first, std::size_t count) {
 
 std::span<const double> detentTable(int kind) {
     switch (kind) {
-    case 3:
+    case ValueInputGain:
         return kWholeSteps;
-    case 10:
+    case ValueCompressorThreshold:
         return kHalfDecibels;
-    case 12:
+    case ValueCompressorRatio:
         return kRatios;
-    case 15:
+    case ValueFaderLevel:
         return kFaderLevels;
-    case 16:
+    case ValueSendLevel:
         return std::span<const double>(kFaderLevels).first(kSendLevelCount);
-    case 19:
+    case ValueHighPassFrequency:
         return frequencyDetents(0, kHighPassFrequencyCount);
-    case 20:
+    case ValueLowPassFrequency:
         return frequencyDetents(1, kHighPassFrequencyCount);
-    case 21:
-    case 24:
+    case ValueBandFrequency:
+    case ValueGraphicFrequency:
         return frequencyDetents(1, kBandFrequencyCount);
-    case 22:
-    case 25:
+    case ValueBandGain:
+    case ValueGraphicGain:
         return kTenthDecibels;
-    case 23:
-    case 26:
+    case ValueBandQ:
+    case ValueGraphicQ:
         return kQualities;
     default:
         return {};
@@ -134,7 +137,7 @@ int detentCount(int kind) {
 int nearestDetent(int kind, double real) {
     // Times step through the whole-number points without owning a table of their own.
     const std::span<const double> points =
-        kind == 11 ? std::span<const double>(kWholeSteps) : detentTable(kind);
+        kind == ValueCompressorAttack ? std::span<const double>(kWholeSteps) : detentTable(kind);
     if (points.empty()) {
         return -1;
     }

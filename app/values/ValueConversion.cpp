@@ -1,5 +1,6 @@
 #include "app/values/ValueConversion.h"
 
+#include "app/protocol/FaderLevel.h"
 #include "app/values/ValueKinds.h"
 
 #include <algorithm>
@@ -17,12 +18,10 @@ constexpr double kPanNudge = 0.001;
 
 constexpr std::uint16_t kTenthsFlag = 0x8000;   // frequencies below 100 Hz, in tenths
 constexpr std::uint16_t kNegativeFlag = 0x8000; // sign of a sign-and-magnitude value
-constexpr std::uint16_t kLevelMask = 0x3FFF;    // bits 14 and 15 are flags of a level
-constexpr int kLevelZero = 1200;                // raw of 0 dB
 constexpr int kBandGainZero = 500;              // raw of a 0 dB band gain
 constexpr double kTenthsLimit = 100.0;
 
-// Kind 8 steps through these values instead of a scaled range.
+// Gate decay steps through these values instead of a scaled range.
 constexpr std::array<double, 6> kDoublingSteps = {2, 4, 6, 8, 16, 32};
 
 // Double to integer without undefined behaviour for NaN or huge values.
@@ -76,23 +75,23 @@ std::uint16_t bandGainRaw(double decibels) {
 
 double toReal(int kind, std::uint16_t raw) {
     switch (kind) {
-    case 2: {
+    case ValuePan: {
         const int offset = raw - kPanCentre;
         if (offset == 0) {
             return 0.0;
         }
         return offset > 0 ? offset + kPanNudge : offset - kPanNudge;
     }
-    case 4:
-    case 11:
-    case 13:
+    case ValueDelay:
+    case ValueCompressorAttack:
+    case ValueCompressorRelease:
         return raw / 10.0;
-    case 5:
+    case ValueGateThreshold:
         return -static_cast<double>(raw);
-    case 9:
-    case 38:
+    case ValueSignedTenths:
+    case ValueShortTime:
         return static_cast<std::int16_t>(raw) / 10.0;
-    case 10: {
+    case ValueCompressorThreshold: {
         const int magnitude = raw & ~kNegativeFlag;
         // A set sign on a zero magnitude still means 0, not -0.0.
         if ((raw & kNegativeFlag) != 0 && magnitude != 0) {
@@ -100,24 +99,24 @@ double toReal(int kind, std::uint16_t raw) {
         }
         return magnitude / 10.0;
     }
-    case 12:
-    case 23:
-    case 26:
+    case ValueCompressorRatio:
+    case ValueBandQ:
+    case ValueGraphicQ:
         return raw / 100.0;
-    case 14:
-    case 15:
-    case 16:
-        return ((raw & kLevelMask) - kLevelZero) / 10.0;
-    case 19:
-    case 20:
-    case 21:
-    case 24:
+    case ValueCompressorGain:
+    case ValueFaderLevel:
+    case ValueSendLevel:
+        return (FaderLevel::levelOf(raw) - FaderLevel::kUnity) / 10.0;
+    case ValueHighPassFrequency:
+    case ValueLowPassFrequency:
+    case ValueBandFrequency:
+    case ValueGraphicFrequency:
         if ((raw & kTenthsFlag) != 0) {
             return (raw & ~kTenthsFlag) / 10.0;
         }
         return raw;
-    case 22:
-    case 25:
+    case ValueBandGain:
+    case ValueGraphicGain:
         return (raw - kBandGainZero) / 10.0;
     default:
         return raw;
@@ -126,35 +125,35 @@ double toReal(int kind, std::uint16_t raw) {
 
 std::uint16_t toRaw(int kind, double real) {
     switch (kind) {
-    case 2:
+    case ValuePan:
         return panRaw(real);
-    case 4:
-    case 9:
-    case 11:
-    case 13:
-    case 38:
-        // Kind 9 is read as signed tenths, so it is stored as tenths too: a plain
+    case ValueDelay:
+    case ValueSignedTenths:
+    case ValueCompressorAttack:
+    case ValueCompressorRelease:
+    case ValueShortTime:
+        // Signed tenths are read as tenths, so it is stored as tenths too: a plain
         // truncation would turn -80.0 into -8.0 on the way back.
         return rawOf(rounded(real * 10));
-    case 5:
+    case ValueGateThreshold:
         return rawOf(-rounded(real));
-    case 10:
+    case ValueCompressorThreshold:
         return signMagnitudeRaw(real);
-    case 12:
-    case 23:
-    case 26:
+    case ValueCompressorRatio:
+    case ValueBandQ:
+    case ValueGraphicQ:
         return rawOf(rounded(real * 100));
-    case 14:
-    case 15:
-    case 16:
-        return rawOf(rounded(real * 10) + kLevelZero);
-    case 19:
-    case 20:
-    case 21:
-    case 24:
+    case ValueCompressorGain:
+    case ValueFaderLevel:
+    case ValueSendLevel:
+        return rawOf(rounded(real * 10) + FaderLevel::kUnity);
+    case ValueHighPassFrequency:
+    case ValueLowPassFrequency:
+    case ValueBandFrequency:
+    case ValueGraphicFrequency:
         return frequencyRaw(real);
-    case 22:
-    case 25:
+    case ValueBandGain:
+    case ValueGraphicGain:
         return bandGainRaw(real);
     default:
         return rawOf(truncated(real));
@@ -162,7 +161,7 @@ std::uint16_t toRaw(int kind, double real) {
 }
 
 double stepValue(int kind, int index) {
-    if (kind == 8) {
+    if (kind == ValueGateDecay) {
         const int clamped = std::clamp(index, 0, static_cast<int>(kDoublingSteps.size()) - 1);
         return kDoublingSteps[static_cast<std::size_t>(clamped)];
     }
@@ -170,7 +169,7 @@ double stepValue(int kind, int index) {
 }
 
 int stepIndex(int kind, double value) {
-    if (kind == 8) {
+    if (kind == ValueGateDecay) {
         const auto above =
             std::upper_bound(kDoublingSteps.begin() + 1, kDoublingSteps.end(), value);
         return static_cast<int>(above - kDoublingSteps.begin()) - 1;

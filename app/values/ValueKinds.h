@@ -1,8 +1,8 @@
 #pragma once
 
-namespace v32 {
+#include "app/protocol/ValueKindId.h"
 
-inline constexpr int kValueKindCount = 45;
+namespace v32 {
 
 // How a raw 16-bit parameter value is scaled, bounded and labelled. Minimum, maximum and
 // step are in step units (the real value times the scale).
@@ -17,7 +17,8 @@ struct ValueKind {
     int modelHint = 0;
 };
 
-// The record of a value kind; kind 0's for kinds above 44 and kinds without a record.
+// The record of a value kind (a ValueKindId or its number); kind 0's for kinds above 44 and
+// kinds without a record.
 const ValueKind& valueKind(int kind);
 
 } // namespace v32

@@ -12,7 +12,9 @@ namespace v32 {
 namespace {
 
 bool positionsByDetent(int kind) {
-    return kind == 10 || kind == 12 || kind == 15 || kind == 16 || (kind >= 19 && kind <= 26);
+    return kind == ValueCompressorThreshold || kind == ValueCompressorRatio ||
+           kind == ValueFaderLevel || kind == ValueSendLevel ||
+           (kind >= ValueHighPassFrequency && kind <= ValueGraphicQ);
 }
 
 } // namespace

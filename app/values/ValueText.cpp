@@ -1,6 +1,8 @@
 #include "app/values/ValueText.h"
 
 #include "app/core/Translation.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/ParamNumbers.h"
 #include "app/values/EffectText.h"
 #include "app/values/FilterCode.h"
 #include "app/values/ValueConversion.h"
@@ -12,8 +14,6 @@ namespace v32 {
 
 namespace {
 
-constexpr int kNumberEffectType = 229;
-constexpr std::uint16_t kLevelMask = 0x3FFF;
 constexpr double kLargestRatio = 40.0;
 constexpr float kLowestTenths = 197.0f;     // 19.7 Hz: below it a high-pass is off
 constexpr float kHighestTenths = 200000.0f; // 20 kHz: above it a low-pass is off
@@ -26,7 +26,7 @@ FixedText withUnit(FixedText text, const char* unitText, UnitDisplay unit) {
 }
 
 FixedText panText(std::uint16_t raw) {
-    const int offset = static_cast<int>(std::trunc(toReal(2, raw)));
+    const int offset = static_cast<int>(std::trunc(toReal(ValuePan, raw)));
     if (offset < 0) {
         return FixedText::format("L %d%%", -offset);
     }
@@ -37,7 +37,7 @@ FixedText panText(std::uint16_t raw) {
 }
 
 FixedText ratioText(std::uint16_t raw) {
-    const double ratio = toReal(12, raw);
+    const double ratio = toReal(ValueCompressorRatio, raw);
     if (ratio > kLargestRatio) {
         return FixedText(translate("Infinity"));
     }
@@ -75,38 +75,38 @@ int effectTypeOf(const ParamReader& reader, ParamId id) {
     if (channelKindOf(id) != KindEffect) {
         return 0;
     }
-    return reader.value(paramId(KindEffect, channelIndexOf(id), kNumberEffectType));
+    return reader.value(paramId(KindEffect, channelIndexOf(id), EffectNumber::kEffectType));
 }
 
 } // namespace
 
 FixedText valueText(int kind, std::uint16_t raw, UnitDisplay unit) {
     switch (kind) {
-    case 2:
+    case ValuePan:
         return panText(raw);
-    case 12:
+    case ValueCompressorRatio:
         return ratioText(raw);
-    case 14:
-    case 15:
-    case 16:
-        if ((raw & kLevelMask) == 0) {
+    case ValueCompressorGain:
+    case ValueFaderLevel:
+    case ValueSendLevel:
+        if (FaderLevel::levelOf(raw) == 0) {
             return FixedText("-∞");
         }
         return defaultText(kind, raw, unit);
-    case 17:
-    case 18:
+    case ValueHighPassCode:
+    case ValueLowPassCode:
         return filterText(raw).alignment;
-    case 19:
-    case 20:
-    case 21:
-    case 24:
+    case ValueHighPassFrequency:
+    case ValueLowPassFrequency:
+    case ValueBandFrequency:
+    case ValueGraphicFrequency:
         return frequencyText(toReal(kind, raw), unit);
-    case 22:
-    case 25:
+    case ValueBandGain:
+    case ValueGraphicGain:
         return FixedText::format("%.1fdB", toReal(kind, raw));
-    case 27:
+    case ValueEffectType:
         return FixedText(effectTypeName(raw));
-    case 39:
+    case ValuePhase:
         return FixedText(raw == 0 ? "180" : "0");
     default:
         return defaultText(kind, raw, unit);
@@ -116,8 +116,9 @@ FixedText valueText(int kind, std::uint16_t raw, UnitDisplay unit) {
 FixedText paramText(const ParamReader& reader, ParamId id, UnitDisplay unit) {
     const int kind = valueKindOf(id);
     const std::uint16_t raw = reader.value(id);
-    if (kind == 28 || kind == 29) {
-        const EffectParam param = kind == 28 ? EffectParam::First : EffectParam::Second;
+    if (kind == ValueEffectFirstParam || kind == ValueEffectSecondParam) {
+        const EffectParam param =
+            kind == ValueEffectFirstParam ? EffectParam::First : EffectParam::Second;
         return effectParamText(effectTypeOf(reader, id), param, raw, unit);
     }
     return valueText(kind, raw, unit);

@@ -15,7 +15,7 @@ struct FilterText {
     FixedText slope;
 };
 
-// The display text of a raw value of a kind. A filter type (kinds 17 and 18) shows its
+// The display text of a raw value of a kind. A filter type (high-pass or low-pass code) shows its
 // alignment name here; filterText() gives both of its parts.
 FixedText valueText(int kind, std::uint16_t raw, UnitDisplay unit = UnitDisplay::Shown);
 

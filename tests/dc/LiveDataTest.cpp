@@ -1,4 +1,5 @@
 #include "app/core/ManualClock.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/ParamId.h"
 #include "tests/dc/TestClient.h"
 #include "tools/velmar32-dc/DataCentre.h"
@@ -159,7 +160,7 @@ protected:
 
 TEST_F(StatusBytesTest, AnalyserShowsItsSourceChannel) {
     // The analyser source names input i as 1 + i.
-    mixer.surface.ui().sendSinglePair(MeterSimulator::kAnalyserSource, 1 + 9);
+    mixer.surface.ui().sendSinglePair(FixedParam::kAnalyserSource, 1 + 9);
     mixer.step();
     std::span<const std::uint8_t> reply = ask(0, 31);
     ASSERT_EQ(reply.size(), 2U + 31U);

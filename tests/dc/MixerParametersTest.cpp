@@ -1,6 +1,7 @@
 #include "tools/velmar32-dc/MixerParameters.h"
 
 #include "app/model/DefaultTable.h"
+#include "app/protocol/FixedParams.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,14 @@ namespace {
 TEST(MixerParametersTest, MainOutputsAreFullyScaledAtPowerOnAndAfterAFactoryReset) {
     const DefaultTable defaults;
     MixerParameters parameters;
-    EXPECT_EQ(parameters.value(MixerParameters::kMainOutputScaling), 0x6464);
+    EXPECT_EQ(parameters.value(FixedParam::kMainOutputScaling), 0x6464);
     const ParamId mainFader = paramId(KindBus, 16, kNumberFader);
     EXPECT_EQ(parameters.value(mainFader), defaults.of(mainFader));
 
-    parameters.store(MixerParameters::kMainOutputScaling, 40);
+    parameters.store(FixedParam::kMainOutputScaling, 40);
     parameters.store(mainFader, 77);
     parameters.resetToDefaults();
-    EXPECT_EQ(parameters.value(MixerParameters::kMainOutputScaling), 0x6464);
+    EXPECT_EQ(parameters.value(FixedParam::kMainOutputScaling), 0x6464);
     EXPECT_EQ(parameters.value(mainFader), defaults.of(mainFader));
 }
 

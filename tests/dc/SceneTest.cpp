@@ -1,4 +1,5 @@
 #include "app/core/ManualClock.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/SceneTransferReplies.h"
 #include "app/protocol/SceneTransferState.h"
 #include "tests/dc/TestClient.h"
@@ -137,11 +138,11 @@ TEST_F(SceneTest, SaveThenCallBringsBackValuesAndChannelNames) {
     EXPECT_EQ(acks[0].payload()[0], 3);
     EXPECT_EQ(dataCentre.parameters().value(kInputFader), 1000);
     EXPECT_EQ(dataCentre.channelName(4), "Kick");
-    EXPECT_EQ(dataCentre.parameters().value(MixerParameters::kLastCalledScene), 3);
+    EXPECT_EQ(dataCentre.parameters().value(FixedParam::kLastCalledScene), 3);
     // The caller reads everything after the acknowledgement; the others are told to.
     EXPECT_TRUE(surface.framesWith(MSG_PARAM_NOTIFY).empty());
     EXPECT_EQ(other.pairsOf(MSG_PARAM_NOTIFY),
-              (std::vector<ParamPair>{{MixerParameters::kLastCalledScene, 3}}));
+              (std::vector<ParamPair>{{FixedParam::kLastCalledScene, 3}}));
 }
 
 TEST_F(SceneTest, ScenesThatDoNotExistGetNoReply) {

@@ -1,6 +1,7 @@
 #include "app/core/ManualClock.h"
 #include "app/model/DefaultTable.h"
 #include "app/protocol/DeviceReplies.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/TextPayloadReader.h"
 #include "tests/dc/TestClient.h"
 #include "tools/velmar32-dc/DataCentre.h"
@@ -46,7 +47,7 @@ protected:
     }
 
     std::uint16_t lockState() const {
-        return dataCentre.parameters().value(MixerParameters::kLockState);
+        return dataCentre.parameters().value(FixedParam::kLockState);
     }
 };
 
@@ -157,7 +158,7 @@ TEST_F(TextCommandTest, LockAndPasswordFollowTheMixersRules) {
 TEST_F(TextCommandTest, LockChangesAreNotifiedToEveryClient) {
     command("CMD=CHGLOCK\nPWD=\nLOCK=ON");
 
-    const std::vector<ParamPair> locked{{MixerParameters::kLockState, 1}};
+    const std::vector<ParamPair> locked{{FixedParam::kLockState, 1}};
     EXPECT_EQ(surface.pairsOf(MSG_PARAM_NOTIFY), locked);
     EXPECT_EQ(other.pairsOf(MSG_PARAM_NOTIFY), locked);
 
@@ -186,7 +187,7 @@ protected:
         for (TestClient* client : {&surface, &other}) {
             EXPECT_EQ(client->textOf(MSG_TEXT_COMMAND), "CMD=RESET\nRESULT=OK\n");
             EXPECT_EQ(client->pairsOf(MSG_PARAM_NOTIFY),
-                      (std::vector<ParamPair>{{MixerParameters::kLastCalledScene, 1}}));
+                      (std::vector<ParamPair>{{FixedParam::kLastCalledScene, 1}}));
         }
         EXPECT_EQ(dataCentre.parameters().value(75), defaults.of(75));
         EXPECT_EQ(lockState(), 0);
@@ -199,7 +200,7 @@ protected:
 
 TEST_F(FactoryResetTest, ResetWordRestoresTheFactorySettingsAndTellsEveryClient) {
     changeEverything();
-    surface.ui().sendSinglePair(MixerParameters::kFactoryReset, MixerParameters::kFactoryResetCode);
+    surface.ui().sendSinglePair(FixedParam::kFactoryReset, FixedParam::kFactoryResetCode);
     expectFactorySettings();
 }
 
@@ -211,7 +212,7 @@ TEST_F(FactoryResetTest, ResetCommandDoesTheSame) {
 
 TEST_F(FactoryResetTest, OtherValuesOfTheResetWordChangeNothing) {
     changeEverything();
-    surface.ui().sendSinglePair(MixerParameters::kFactoryReset, 0x55AB);
+    surface.ui().sendSinglePair(FixedParam::kFactoryReset, 0x55AB);
 
     EXPECT_TRUE(surface.framesWith(MSG_TEXT_COMMAND).empty());
     EXPECT_EQ(dataCentre.parameters().value(75), 123);

@@ -2,6 +2,7 @@
 
 #include "app/link/TcpLink.h"
 #include "app/link/UdpLink.h"
+#include "app/protocol/FixedParams.h"
 
 #include <algorithm>
 
@@ -124,7 +125,7 @@ bool ControlSurface::settle() {
     if (!stepUntil([this] { return isSettled() && areNamesSettled(); })) {
         return false;
     }
-    return awaitReportOf(LinkSupervisor::kOnlineLock);
+    return awaitReportOf(FixedParam::kOnlineLock);
 }
 
 bool ControlSurface::awaitReportOf(ParamId id) {

@@ -1,4 +1,5 @@
 #include "app/model/StatusBytes.h"
+#include "app/protocol/FixedParams.h"
 #include "tests/e2e/ControlSurface.h"
 #include "tests/e2e/MixerCopy.h"
 #include "tests/e2e/StandInThread.h"
@@ -88,7 +89,7 @@ TEST(SceneCallTest, ACalledSceneIsAcknowledgedReadBackAndShown) {
         EXPECT_EQ(surface.model.value(pair.id), pair.value);
         EXPECT_EQ(lastShown(surface.screens, pair.id), pair.value);
     }
-    EXPECT_EQ(surface.model.value(dc::MixerParameters::kLastCalledScene), kScene);
+    EXPECT_EQ(surface.model.value(FixedParam::kLastCalledScene), kScene);
     const dc::MixerParameters mixer =
         standIn.call([](dc::StandIn& s) { return s.dataCentre().parameters(); });
     EXPECT_THAT(valuesDiffering(surface.model, mixer), IsEmpty());

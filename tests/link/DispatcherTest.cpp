@@ -4,6 +4,7 @@
 #include "app/link/PanelEvents.h"
 #include "app/model/PanelEntryMap.h"
 #include "app/protocol/FixedFrames.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/MessageCode.h"
 #include "tests/link/DispatcherBench.h"
 
@@ -254,14 +255,14 @@ TEST_F(DispatcherTest, StringListItemsStopAtTheFrameEnd) {
 }
 
 TEST_F(DispatcherTest, LockStateOpensAndClosesTheLockPage) {
-    deliver(pairFrame(MSG_PARAM_QUERY, {{Dispatcher::kLockState, 1}}));
+    deliver(pairFrame(MSG_PARAM_QUERY, {{FixedParam::kLockState, 1}}));
     EXPECT_TRUE(rig.conditions.uiLocked);
-    deliver(pairFrame(MSG_PARAM_QUERY, {{Dispatcher::kLockState, 2}}));
+    deliver(pairFrame(MSG_PARAM_QUERY, {{FixedParam::kLockState, 2}}));
     deliver(pairFrame(MSG_PANEL_EVENT, {{2, 0x1000}, {55, 1}}));
     EXPECT_EQ(rig.model.value(kInput0Fader), rig.model.defaultOf(kInput0Fader))
         << "panel faders move nothing while locked";
-    deliver(pairFrame(MSG_PARAM_NOTIFY, {{Dispatcher::kLockState, 0}}));
-    deliver(pairFrame(MSG_PARAM_QUERY, {{Dispatcher::kLockState, 0}}));
+    deliver(pairFrame(MSG_PARAM_NOTIFY, {{FixedParam::kLockState, 0}}));
+    deliver(pairFrame(MSG_PARAM_QUERY, {{FixedParam::kLockState, 0}}));
 
     EXPECT_FALSE(rig.conditions.uiLocked);
     EXPECT_THAT(entries("lock page"), ElementsAre("lock page open", "lock page closed"));
@@ -273,10 +274,10 @@ TEST_F(DispatcherTest, LockStateOpensAndClosesTheLockPage) {
 
 TEST_F(DispatcherTest, SceneCalledElsewhereDropsPendingTrafficAndReadsAgain) {
     rig.model.setValue(kPlainParam, 5);
-    deliver(pairFrame(MSG_PARAM_QUERY, {{Dispatcher::kLastCalledScene, 2}}));
+    deliver(pairFrame(MSG_PARAM_QUERY, {{FixedParam::kLastCalledScene, 2}}));
     EXPECT_TRUE(rig.model.store().sendSet().isPending(kPlainParam)) << "a report changes nothing";
 
-    deliver(pairFrame(MSG_PARAM_NOTIFY, {{Dispatcher::kLastCalledScene, 3}}));
+    deliver(pairFrame(MSG_PARAM_NOTIFY, {{FixedParam::kLastCalledScene, 3}}));
 
     EXPECT_FALSE(rig.model.store().sendSet().isPending(kPlainParam));
     EXPECT_TRUE(rig.model.store().requestSet().isPending(kLastParam));
@@ -302,11 +303,11 @@ struct EncoderCase {
 
 TEST_F(DispatcherTest, PanelEncodersStepTheirParameterOrReachThePage) {
     const std::vector<EncoderCase> cases{
-        {"lamp up", 55, 5, Dispatcher::kLampLevel, 10, 11, {}},
-        {"lamp down", 55, 0xFFFD, Dispatcher::kLampLevel, 10, 9, {}},
-        {"a zero step counts as down", 55, 0, Dispatcher::kLampLevel, 10, 9, {}},
-        {"the lamp stops at zero", 55, 0xFFFF, Dispatcher::kLampLevel, 0, 0, {}},
-        {"media level", 54, 1, Dispatcher::kMediaLevel, 7, 8, {"media screen refreshed"}},
+        {"lamp up", 55, 5, FixedParam::kLampLevel, 10, 11, {}},
+        {"lamp down", 55, 0xFFFD, FixedParam::kLampLevel, 10, 9, {}},
+        {"a zero step counts as down", 55, 0, FixedParam::kLampLevel, 10, 9, {}},
+        {"the lamp stops at zero", 55, 0xFFFF, FixedParam::kLampLevel, 0, 0, {}},
+        {"media level", 54, 1, FixedParam::kMediaLevel, 7, 8, {"media screen refreshed"}},
         {"any other encoder", 58, 0xFFFE, kPlainParam, 7, 7, {"encoder 5 -2"}},
     };
     for (const EncoderCase& c : cases) {

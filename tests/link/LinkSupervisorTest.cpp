@@ -1,6 +1,7 @@
 #include "app/link/LinkSupervisor.h"
 
 #include "app/protocol/FixedFrames.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/MessageCode.h"
 #include "tests/link/DispatcherBench.h"
 
@@ -189,13 +190,13 @@ TEST(LinkSupervisorTest, EveryTickPollsTheOnlineLockAndTheHeartbeatGroup) {
         link.runTimersAt(1000);
 
         const ParamStore::ParamSet& requests = link.rig.model.store().requestSet();
-        EXPECT_EQ(requests.isPending(LinkSupervisor::kOnlineLock), c.onlineLockPolled) << c.name;
-        for (int id = LinkSupervisor::kFirstHeartbeat; id <= LinkSupervisor::kLastHeartbeat; ++id) {
+        EXPECT_EQ(requests.isPending(FixedParam::kOnlineLock), c.onlineLockPolled) << c.name;
+        for (int id = FixedParam::kFirstHeartbeat; id <= FixedParam::kLastHeartbeat; ++id) {
             EXPECT_EQ(requests.isPending(static_cast<ParamId>(id)), c.heartbeatSent)
                 << c.name << " " << id;
         }
-        EXPECT_FALSE(requests.isPending(LinkSupervisor::kFirstHeartbeat - 1)) << c.name;
-        EXPECT_FALSE(requests.isPending(LinkSupervisor::kLastHeartbeat + 1)) << c.name;
+        EXPECT_FALSE(requests.isPending(FixedParam::kFirstHeartbeat - 1)) << c.name;
+        EXPECT_FALSE(requests.isPending(FixedParam::kLastHeartbeat + 1)) << c.name;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/link/ListenerRegistry.h"
 
 #include "app/link/Dispatcher.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/MessageCode.h"
 #include "tests/link/DispatcherBench.h"
 
@@ -37,7 +38,7 @@ void callEveryFeature(DispatcherBench& bench) {
     bench.deliver(kMediaEvent);
     bench.deliver(textFrame(MSG_TEXT_QUERY, "FW_VER=1.2.3\nETH_IP=10.0.0.2\n"));
     bench.deliver(textFrame(MSG_TEXT_COMMAND, "CMD=CHGLOCK\nRESULT=WRONG\n"));
-    bench.deliver(pairFrame(MSG_PARAM_QUERY, {{Dispatcher::kLockState, 1}}));
+    bench.deliver(pairFrame(MSG_PARAM_QUERY, {{FixedParam::kLockState, 1}}));
     bench.deliver(frameOf(MSG_IDENTIFY, {0x00, 0xE0, 0x02, 0x2F, 0x00, 'x', 0x00}));
 }
 

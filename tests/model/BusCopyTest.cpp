@@ -1,6 +1,7 @@
 #include "app/model/BusCopy.h"
 
 #include "app/model/ChannelSlot.h"
+#include "app/protocol/ChannelIndexes.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -65,10 +66,10 @@ TEST(BusCopyTest, TheDestinationJoinsAndLeavesTheSourcesGroupsAndKeepsTheOtherMe
     const auto writes = byId(BusCopy(values, kMainLeft, kMainRight));
     EXPECT_EQ(writes.at(muteWord).pair.value, 0x00C1);
     EXPECT_EQ(writes.at(dcaWord).pair.value, 0x8001);
-    for (int group = 0; group < BusCopy::kMuteGroups; ++group) {
+    for (int group = 0; group < MuteGroupIndex::kCount; ++group) {
         EXPECT_EQ(writes.count(paramId(KindMuteGroup, group, 248)), 1u) << group;
     }
-    for (int dca = 0; dca < BusCopy::kDcas; ++dca) {
+    for (int dca = 0; dca < DcaIndex::kCount; ++dca) {
         EXPECT_EQ(writes.count(paramId(KindDca, dca, 242)), 1u) << dca;
     }
     EXPECT_EQ(writes.size(), BusCopy::kMaximumWrites);

@@ -1,6 +1,8 @@
 #include "app/model/GroupSwitchRules.h"
 #include "app/model/LinkedWrites.h"
 #include "app/model/ParamWriteListener.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/ParamNumbers.h"
 #include "tests/model/ModelBench.h"
 
 #include <map>
@@ -22,8 +24,8 @@ protected:
     void SetUp() override { model.setWriteListener(&listener); }
 
     void addMember(int kind, int group, int slot) {
-        const int first = kind == KindMuteGroup ? GroupSwitchRules::kFirstMuteMemberNumber
-                                                : GroupSwitchRules::kFirstPhantomMemberNumber;
+        const int first = kind == KindMuteGroup ? MuteGroupNumber::kFirstMemberWord
+                                                : PhantomGroupNumber::kFirstMemberWord;
         const ParamId word = paramId(kind, group, first + slot / 16);
         model.storeWithoutSending(
             word, static_cast<std::uint16_t>(model.value(word) | (1U << (slot % 16))));
@@ -31,8 +33,7 @@ protected:
 
     static ParamId switchOf(int kind, int group) {
         return paramId(kind, group,
-                       kind == KindMuteGroup ? GroupSwitchRules::kMuteSwitchNumber
-                                             : GroupSwitchRules::kPhantomSwitchNumber);
+                       kind == KindMuteGroup ? MuteGroupNumber::kActive : PhantomGroupNumber::kOn);
     }
 
     RecordingWriteListener listener;
@@ -74,13 +75,13 @@ TEST_F(GroupSwitchTest, SwitchRules) {
                                      : paramId(KindInput, memberSlot, kPhantomNumber);
         model.dropAllPending();
         listener.written.clear();
-        for (int g = 0; g < GroupSwitchRules::kMuteGroupCount; ++g) {
+        for (int g = 0; g < MuteGroupIndex::kCount; ++g) {
             for (int word = 0; word < 4; ++word) {
                 model.storeWithoutSending(paramId(KindMuteGroup, g, 245 + word), 0);
             }
             model.storeWithoutSending(switchOf(KindMuteGroup, g), 0);
         }
-        for (int g = 0; g < GroupSwitchRules::kPhantomGroupCount; ++g) {
+        for (int g = 0; g < PhantomGroupIndex::kCount; ++g) {
             model.storeWithoutSending(paramId(KindPhantomGroup, g, 250), 0);
             model.storeWithoutSending(paramId(KindPhantomGroup, g, 251), 0);
             model.storeWithoutSending(switchOf(KindPhantomGroup, g), 0);

@@ -1,3 +1,4 @@
+#include "app/protocol/LiveData.h"
 #include "tests/model/ModelBench.h"
 
 #include <algorithm>
@@ -107,7 +108,7 @@ TEST_F(RequestTrafficTest, FullReadWithSpectrumDisabledNeverAsksForLiveData) {
     EXPECT_EQ(unique.size(), asked.size());
     EXPECT_EQ(unique.size(), static_cast<std::size_t>(kParamCount - 51 - 26));
     for (const ParamId id : unique) {
-        ASSERT_FALSE(ParamModel::isLiveData(id)) << id;
+        ASSERT_FALSE(LiveData::contains(id)) << id;
     }
     EXPECT_TRUE(unique.contains(kLastParam));
 }

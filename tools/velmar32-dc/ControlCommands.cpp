@@ -1,5 +1,8 @@
 #include "tools/velmar32-dc/ControlCommands.h"
 
+#include "app/link/PanelIdentifiers.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/PairList.h"
 #include "tools/velmar32-dc/MediaLineCommands.h"
 
@@ -11,18 +14,11 @@ namespace v32::dc {
 
 namespace {
 
-// Panel identifiers of the events and the panel's own numbering.
-constexpr ParamId kPanelKey = 0;
-constexpr ParamId kSceneKey = 1;
-constexpr ParamId kFirstPanelFader = 2;
-constexpr ParamId kFirstEncoder = 53;
-constexpr int kPanelStripCount = 51;
-constexpr int kKeyCodeMask = 0x1FFF;
-constexpr std::uint16_t kKeyPressed = 0x4000;
+// A scene-key event marks a long press in bit 15; the scene keys' own codes follow the
+// panel's numbering.
 constexpr std::uint16_t kLongPress = 0x8000;
 constexpr int kFirstSceneKeyCode = 54;
 constexpr int kSceneKeyCount = 6;
-constexpr int kFaderPositionMask = 0x3FFF;
 
 constexpr std::string_view kOk = "ok";
 
@@ -155,7 +151,7 @@ std::string ControlCommands::statusLine() const {
            std::to_string(switchboard_.framesSent()) + " rejected " +
            std::to_string(dataCentre_.rejectedFrames()) + " | name \"" +
            dataCentre_.settings().deviceName() + "\" | scene " +
-           std::to_string(parameters.value(MixerParameters::kLastCalledScene)) + " | lock " +
+           std::to_string(parameters.value(FixedParam::kLastCalledScene)) + " | lock " +
            onOff(dataCentre_.isLocked()) + " | scene keys " +
            (dataCentre_.settings().sceneKeyLock() ? "locked" : "free") + " | log " +
            onOff(log_.isEnabled()) + " | faults in " +
@@ -170,19 +166,20 @@ std::string_view ControlCommands::help() {
 }
 
 std::string ControlCommands::pressKey(std::string_view arguments) {
-    const std::optional<long> code = parseInteger(takeWord(arguments), 0, kKeyCodeMask);
+    const std::optional<long> code =
+        parseInteger(takeWord(arguments), 0, PanelIdentifiers::kKeyCodeMask);
     const std::string_view how = takeWord(arguments);
     if (!code || !arguments.empty() || !(how.empty() || how == "down" || how == "up")) {
         return error("key CODE [down|up], CODE 0..8191");
     }
     const auto released = static_cast<std::uint16_t>(*code);
-    const auto pressed = static_cast<std::uint16_t>(*code | kKeyPressed);
+    const auto pressed = static_cast<std::uint16_t>(*code | PanelIdentifiers::kKeyPressedBit);
     std::vector<ParamPair> events;
     if (how != "up") {
-        events.push_back({kPanelKey, pressed});
+        events.push_back({PanelIdentifiers::kKeyEvent, pressed});
     }
     if (how != "down") {
-        events.push_back({kPanelKey, released});
+        events.push_back({PanelIdentifiers::kKeyEvent, released});
     }
     // One frame each, as the panel reports a press and a release apart.
     for (const ParamPair& event : events) {
@@ -198,31 +195,34 @@ std::string ControlCommands::pressSceneKey(std::string_view arguments) {
         return error("scenekey N [long], N 1..6");
     }
     const auto code = static_cast<std::uint16_t>(kFirstSceneKeyCode + *key - 1);
-    const ParamPair event{kSceneKey,
+    const ParamPair event{PanelIdentifiers::kSceneKeyEvent,
                           static_cast<std::uint16_t>(how == "long" ? code | kLongPress : code)};
     dataCentre_.sendPanelEvents(std::span(&event, 1));
     return std::string(kOk);
 }
 
 std::string ControlCommands::moveFader(std::string_view arguments) {
-    const std::optional<long> strip = parseInteger(takeWord(arguments), 0, kPanelStripCount - 1);
-    const std::optional<long> position = parseInteger(takeWord(arguments), 0, kFaderPositionMask);
+    const std::optional<long> strip =
+        parseInteger(takeWord(arguments), 0, PanelIdentifiers::kStripCount - 1);
+    const std::optional<long> position =
+        parseInteger(takeWord(arguments), 0, FaderLevel::kLevelMask);
     if (!strip || !position || !arguments.empty()) {
         return error("fader STRIP POSITION, STRIP 0..50, POSITION 0..16383");
     }
-    const ParamPair event{static_cast<ParamId>(kFirstPanelFader + *strip),
+    const ParamPair event{static_cast<ParamId>(PanelIdentifiers::kFirstFaderEvent + *strip),
                           static_cast<std::uint16_t>(*position)};
     dataCentre_.sendPanelEvents(std::span(&event, 1));
     return std::string(kOk);
 }
 
 std::string ControlCommands::turnEncoder(std::string_view arguments) {
-    const std::optional<long> encoder = parseInteger(takeWord(arguments), 0, kPanelStripCount - 1);
+    const std::optional<long> encoder =
+        parseInteger(takeWord(arguments), 0, PanelIdentifiers::kStripCount - 1);
     const std::optional<long> step = parseInteger(takeWord(arguments), -32768, 32767);
     if (!encoder || !step || !arguments.empty()) {
         return error("encoder N STEP, N 0..50, STEP -32768..32767");
     }
-    const ParamPair event{static_cast<ParamId>(kFirstEncoder + *encoder),
+    const ParamPair event{static_cast<ParamId>(PanelIdentifiers::kFirstEncoderEvent + *encoder),
                           static_cast<std::uint16_t>(*step)};
     dataCentre_.sendPanelEvents(std::span(&event, 1));
     return std::string(kOk);

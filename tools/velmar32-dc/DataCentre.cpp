@@ -1,6 +1,7 @@
 #include "tools/velmar32-dc/DataCentre.h"
 
 #include "app/protocol/FixedFrames.h"
+#include "app/protocol/FixedParams.h"
 #include "app/protocol/Frame.h"
 #include "app/protocol/PayloadText.h"
 #include "tools/velmar32-dc/DemoMix.h"
@@ -83,7 +84,7 @@ std::string_view DataCentre::channelName(std::size_t slot) const {
 }
 
 bool DataCentre::isLocked() const {
-    return parameters_.value(MixerParameters::kLockState) != kUnlocked;
+    return parameters_.value(FixedParam::kLockState) != kUnlocked;
 }
 
 void DataCentre::dispatch(ClientId client, MessageCode code, std::span<const std::uint8_t> frame) {
@@ -150,11 +151,11 @@ void DataCentre::callScene(ClientId client, std::span<const std::uint8_t> payloa
     const SceneImage& image = scenes_.scene(scene);
     parameters_.loadScene(image.data);
     channelNames_ = image.text;
-    parameters_.store(MixerParameters::kLastCalledScene, scene);
+    parameters_.store(FixedParam::kLastCalledScene, scene);
     clients_.send(client, MSG_SCENE_CALL, payload.first(1));
     // The caller reads everything again after the acknowledgement; this change makes the
     // other clients do the same.
-    const ParamPair called{MixerParameters::kLastCalledScene, scene};
+    const ParamPair called{FixedParam::kLastCalledScene, scene};
     clients_.broadcastPairs(MSG_PARAM_NOTIFY, std::span(&called, 1), client);
 }
 
@@ -171,9 +172,9 @@ void DataCentre::setParameters(ClientId client, std::span<const std::uint8_t> pa
     std::vector<ParamPair> changes;
     bool resetAsked = false;
     for (const ParamPair pair : pairs) {
-        if (pair.id == MixerParameters::kFactoryReset) {
+        if (pair.id == FixedParam::kFactoryReset) {
             // The reset word is a trigger, never stored.
-            resetAsked = resetAsked || pair.value == MixerParameters::kFactoryResetCode;
+            resetAsked = resetAsked || pair.value == FixedParam::kFactoryResetCode;
         } else if (MixerParameters::isClientWritable(pair.id) &&
                    parameters_.store(pair.id, pair.value)) {
             changes.push_back(pair);
@@ -301,7 +302,7 @@ void DataCentre::transferScene(ClientId client, MessageCode code,
 }
 
 void DataCentre::setLock(bool locked) {
-    changeParameter(MixerParameters::kLockState, locked ? kLocked : kUnlocked);
+    changeParameter(FixedParam::kLockState, locked ? kLocked : kUnlocked);
 }
 
 void DataCentre::factoryReset() {
@@ -310,8 +311,8 @@ void DataCentre::factoryReset() {
     settings_.resetToDefaults();
     clients_.broadcastText(MSG_TEXT_COMMAND, TextCommands::kResetReply);
     // A change of the scene number makes every client read the whole mixer again.
-    const ParamPair reload{MixerParameters::kLastCalledScene,
-                           parameters_.value(MixerParameters::kLastCalledScene)};
+    const ParamPair reload{FixedParam::kLastCalledScene,
+                           parameters_.value(FixedParam::kLastCalledScene)};
     clients_.broadcastPairs(MSG_PARAM_NOTIFY, std::span(&reload, 1));
 }
 

@@ -1,5 +1,8 @@
 #include "tools/velmar32-dc/DemoMix.h"
 
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 
 #include <array>
@@ -7,12 +10,6 @@
 namespace v32::dc {
 
 namespace {
-
-constexpr int kFaderKind = 15;
-constexpr int kPanKind = 2;
-constexpr int kPanNumber = 11;
-constexpr int kBusFaderNumber = 72;
-constexpr int kEffectFaderNumber = 181;
 
 struct InputSetting {
     int input;
@@ -32,11 +29,10 @@ constexpr std::array kInputs{
 };
 
 constexpr std::array kEffectReturnsDb{-10.0, -12.0, -18.0, -25.0};
-constexpr int kBusCount = 14;
-constexpr std::array kMainBuses{16, 17};
+constexpr std::array kMainBuses{BusIndex::kMainLeft, BusIndex::kMainRight};
 
 void setFader(MixerParameters& parameters, int kind, int index, int number, double db) {
-    parameters.store(paramId(kind, index, number), toRaw(kFaderKind, db));
+    parameters.store(paramId(kind, index, number), toRaw(ValueFaderLevel, db));
 }
 
 } // namespace
@@ -44,18 +40,18 @@ void setFader(MixerParameters& parameters, int kind, int index, int number, doub
 void applyDemoMix(MixerParameters& parameters) {
     for (const InputSetting& setting : kInputs) {
         setFader(parameters, KindInput, setting.input, kNumberFader, setting.faderDb);
-        parameters.store(paramId(KindInput, setting.input, kPanNumber),
-                         toRaw(kPanKind, setting.pan));
+        parameters.store(paramId(KindInput, setting.input, InputNumber::kPan),
+                         toRaw(ValuePan, setting.pan));
     }
     for (int effect = 0; effect < static_cast<int>(kEffectReturnsDb.size()); ++effect) {
-        setFader(parameters, KindEffect, effect, kEffectFaderNumber,
+        setFader(parameters, KindEffect, effect, EffectNumber::kFader,
                  kEffectReturnsDb[static_cast<std::size_t>(effect)]);
     }
-    for (int bus = 0; bus < kBusCount; ++bus) {
-        setFader(parameters, KindBus, bus, kBusFaderNumber, 0.0);
+    for (int bus = 0; bus < BusIndex::kAuxCount; ++bus) {
+        setFader(parameters, KindBus, bus, BusNumber::kFader, 0.0);
     }
     for (const int bus : kMainBuses) {
-        setFader(parameters, KindBus, bus, kBusFaderNumber, 0.0);
+        setFader(parameters, KindBus, bus, BusNumber::kFader, 0.0);
     }
 }
 

@@ -113,7 +113,8 @@ std::string MediaLineCommands::statusLine() const {
     const MediaPlayer& player = media_.player();
     const DiskFile* song = player.currentFile();
     const UsbDisk* disk = player.disk();
-    const bool owned = (dataCentre_.parameters().value(kFirstOwnerWord) & kOwnedBit) != 0;
+    const bool owned =
+        (dataCentre_.parameters().value(FixedParam::kFirstMediaOwner) & kOwnedBit) != 0;
     std::string line = "disk " + inOut(disk != nullptr) + " | usb audio " +
                        inOut(player.isUsbAudioPlugged()) + " | bluetooth " +
                        (player.isBluetoothConnected() ? "on" : "off") + " | device " +
@@ -165,9 +166,10 @@ std::string MediaLineCommands::setOwner(std::string_view who) {
     for (std::size_t i = 0; i < kOtherOwner.size(); ++i) {
         const auto word =
             static_cast<std::uint16_t>(i == 0 ? kOtherOwner[i] | kOwnedBit : kOtherOwner[i]);
-        dataCentre_.changeParameter(static_cast<ParamId>(kFirstOwnerWord + i), taken ? word : 0);
+        dataCentre_.changeParameter(static_cast<ParamId>(FixedParam::kFirstMediaOwner + i),
+                                    taken ? word : 0);
     }
-    dataCentre_.changeParameter(kInUseFlag, taken ? 1 : 0);
+    dataCentre_.changeParameter(FixedParam::kMediaInUse, taken ? 1 : 0);
     return std::string(kOk);
 }
 

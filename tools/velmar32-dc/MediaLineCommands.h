@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/protocol/FixedParams.h"
 #include "tools/velmar32-dc/DataCentre.h"
 #include "tools/velmar32-dc/MediaSimulator.h"
 
@@ -12,16 +13,14 @@ namespace v32::dc {
 // and pulling the disk and the USB audio, a phone coming and going, and another client
 // taking the player. Each gives one reply line.
 //
-// Which client uses the player the mixer tells in the heartbeat words: 5204 to 5207 name
-// the owner (bit 15 of 5204 set while it is owned), 5208 to 5211 the client that reads
-// them, and 5212 is the in-use flag the owner keeps set. The data centre answers every
-// client with the same words, so the stand-in cannot tell its clients apart there; what it
-// can play is an owner that is none of them: "media owner other" names one and sets the
-// flag, and every control surface then finds the player taken.
+// Which client uses the player the mixer tells in the heartbeat words: the four from the first
+// media owner word name the owner (bit 15 of the first set while it is owned), the next
+// four the client that reads them, and then comes the in-use flag the owner keeps set. The data
+// centre answers every client with the same words, so the stand-in cannot tell its clients apart
+// there; what it can play is an owner that is none of them: "media owner other" names one and sets
+// the flag, and every control surface then finds the player taken.
 class MediaLineCommands {
 public:
-    static constexpr ParamId kFirstOwnerWord = 5204;
-    static constexpr ParamId kInUseFlag = 5212;
     static constexpr std::uint16_t kOwnedBit = 0x8000;
 
     MediaLineCommands(MediaSimulator& media, DataCentre& dataCentre);

@@ -1,5 +1,12 @@
 #include "tools/velmar32-dc/MeterSimulator.h"
 
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/LiveData.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/SendLevel.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -9,25 +16,11 @@ namespace v32::dc {
 
 namespace {
 
-// Parameter numbers of the channel model the signal flows through.
-constexpr int kInputOn = 10;
-constexpr int kInputFader = 12;
-constexpr int kInputToFirstAux = 13;
-constexpr int kInputToMainLeft = 29;
-constexpr int kInputToFirstEffect = 33;
-constexpr int kBusOn = 74;
-constexpr int kEffectFader = 181;
-constexpr int kEffectOn = 182;
-constexpr int kEffectToFirstAux = 183;
-constexpr int kEffectToMainLeft = 199;
-constexpr int kMainLeftBus = 16;
-constexpr int kAuxCount = 14;
-
-constexpr ParamId kFirstInputMeter = 2;
-constexpr ParamId kFirstBusMeter = 2854;
-constexpr ParamId kFirstEffectMeter = 2864;
 constexpr std::uint16_t kSilentWord = 0x8080;
-constexpr std::array<std::pair<int, int>, 2> kLiveRanges{{{2, 52}, {2854, 2879}}};
+constexpr std::array<std::pair<int, int>, 2> kLiveRanges{{
+    {LiveData::kFirstLow, LiveData::kLastLow},
+    {LiveData::kFirstHigh, LiveData::kLastHigh},
+}};
 
 // An effect gives back its input less the dry part.
 constexpr double kEffectWetDb = -6.0;
@@ -47,23 +40,23 @@ std::uint16_t channelValue(const MixerParameters& params, int kind, int index, i
     return params.value(paramId(kind, index, number));
 }
 
-// Fader words keep the level in the low 14 bits: 1200 is 0 dB, a step is 0.1 dB, 0 is off.
+// A fader level step is 0.1 dB; level 0 is off.
 Level faderGain(std::uint16_t raw) {
-    const int level = raw & 0x3FFF;
+    const int level = FaderLevel::levelOf(raw);
     if (level == 0) {
         return std::nullopt;
     }
-    return (level - 1200) / 10.0;
+    return (level - FaderLevel::kUnity) / 10.0;
 }
 
 // Send words: the level in the low 13 bits on the fader's scale, bit 15 taps before the fader.
 Level sendLevel(Level pre, Level post, std::uint16_t raw) {
     const int level = raw & 0x1FFF;
-    const Level source = (raw & 0x8000) != 0 ? pre : post;
+    const Level source = SendLevel::isPreFader(raw) ? pre : post;
     if (level == 0 || !source) {
         return std::nullopt;
     }
-    return *source + (level - 1200) / 10.0;
+    return *source + (level - FaderLevel::kUnity) / 10.0;
 }
 
 Level plus(Level level, Level gain) {
@@ -133,17 +126,16 @@ void MeterSimulator::step(std::uint32_t nowMs, MixerParameters& params) {
     for (double& value : flickerDb_) {
         value = flicker(random_);
     }
-    const Levels<kInputCount> pre = preFaderLevels(nowMs / 1000.0);
-    const Levels<kInputCount> post = postFaderLevels(params, pre);
-    const Levels<kEffectCount> effects = effectLevels(params, pre, post);
-    const Levels<kBusCount> buses = busLevels(params, pre, post, effects);
+    const Levels<InputIndex::kCount> pre = preFaderLevels(nowMs / 1000.0);
+    const Levels<InputIndex::kCount> post = postFaderLevels(params, pre);
+    const Levels<EffectIndex::kCount> effects = effectLevels(params, pre, post);
+    const Levels<BusIndex::kCount> buses = busLevels(params, pre, post, effects);
     writeMeters(params, post, buses, effects);
     updateAnalyser(analyserSourceLevel(params, post, buses));
 }
 
-MeterSimulator::Levels<MeterSimulator::kInputCount>
-MeterSimulator::preFaderLevels(double seconds) const {
-    Levels<kInputCount> levels;
+MeterSimulator::Levels<InputIndex::kCount> MeterSimulator::preFaderLevels(double seconds) const {
+    Levels<InputIndex::kCount> levels;
     for (std::size_t i = 0; i < levels.size(); ++i) {
         const Source& source = sources_[i];
         const double drift =
@@ -154,58 +146,64 @@ MeterSimulator::preFaderLevels(double seconds) const {
     return levels;
 }
 
-MeterSimulator::Levels<MeterSimulator::kInputCount>
-MeterSimulator::postFaderLevels(const MixerParameters& params, const Levels<kInputCount>& pre) {
-    Levels<kInputCount> post;
-    for (int i = 0; i < kInputCount; ++i) {
-        const bool on = channelValue(params, KindInput, i, kInputOn) != 0;
+MeterSimulator::Levels<InputIndex::kCount>
+MeterSimulator::postFaderLevels(const MixerParameters& params,
+                                const Levels<InputIndex::kCount>& pre) {
+    Levels<InputIndex::kCount> post;
+    for (int i = 0; i < InputIndex::kCount; ++i) {
+        const bool on = channelValue(params, KindInput, i, InputNumber::kOn) != 0;
         const auto index = static_cast<std::size_t>(i);
-        post[index] =
-            on ? plus(pre[index], faderGain(channelValue(params, KindInput, i, kInputFader)))
-               : std::nullopt;
+        post[index] = on ? plus(pre[index],
+                                faderGain(channelValue(params, KindInput, i, InputNumber::kFader)))
+                         : std::nullopt;
     }
     return post;
 }
 
-MeterSimulator::Levels<MeterSimulator::kEffectCount>
-MeterSimulator::effectLevels(const MixerParameters& params, const Levels<kInputCount>& pre,
-                             const Levels<kInputCount>& post) {
-    Levels<kEffectCount> effects;
-    for (int f = 0; f < kEffectCount; ++f) {
+MeterSimulator::Levels<EffectIndex::kCount>
+MeterSimulator::effectLevels(const MixerParameters& params, const Levels<InputIndex::kCount>& pre,
+                             const Levels<InputIndex::kCount>& post) {
+    Levels<EffectIndex::kCount> effects;
+    for (int f = 0; f < EffectIndex::kCount; ++f) {
         PowerSum sum;
-        for (int i = 0; i < kInputCount; ++i) {
+        for (int i = 0; i < InputIndex::kCount; ++i) {
             const auto index = static_cast<std::size_t>(i);
-            sum.add(sendLevel(pre[index], post[index],
-                              channelValue(params, KindInput, i, kInputToFirstEffect + f)));
+            sum.add(
+                sendLevel(pre[index], post[index],
+                          channelValue(params, KindInput, i, InputNumber::kFirstEffectSend + f)));
         }
-        const bool on = channelValue(params, KindEffect, f, kEffectOn) != 0;
+        const bool on = channelValue(params, KindEffect, f, EffectNumber::kOn) != 0;
         const Level returned = plus(sum.total(), kEffectWetDb);
         effects[static_cast<std::size_t>(f)] =
-            on ? plus(returned, faderGain(channelValue(params, KindEffect, f, kEffectFader)))
+            on ? plus(returned,
+                      faderGain(channelValue(params, KindEffect, f, EffectNumber::kFader)))
                : std::nullopt;
     }
     return effects;
 }
 
-MeterSimulator::Levels<MeterSimulator::kBusCount>
-MeterSimulator::busLevels(const MixerParameters& params, const Levels<kInputCount>& pre,
-                          const Levels<kInputCount>& post, const Levels<kEffectCount>& effects) {
-    Levels<kBusCount> buses;
-    for (int b = 0; b < kBusCount; ++b) {
-        const bool isAux = b < kAuxCount;
-        const bool isMain = b >= kMainLeftBus;
-        if ((!isAux && !isMain) || channelValue(params, KindBus, b, kBusOn) == 0) {
+MeterSimulator::Levels<BusIndex::kCount>
+MeterSimulator::busLevels(const MixerParameters& params, const Levels<InputIndex::kCount>& pre,
+                          const Levels<InputIndex::kCount>& post,
+                          const Levels<EffectIndex::kCount>& effects) {
+    Levels<BusIndex::kCount> buses;
+    for (int b = 0; b < BusIndex::kCount; ++b) {
+        const bool isAux = b < BusIndex::kAuxCount;
+        const bool isMain = b >= BusIndex::kMainLeft;
+        if ((!isAux && !isMain) || channelValue(params, KindBus, b, BusNumber::kOn) == 0) {
             continue;
         }
-        const int inputSend = isAux ? kInputToFirstAux + b : kInputToMainLeft + b - kMainLeftBus;
-        const int effectSend = isAux ? kEffectToFirstAux + b : kEffectToMainLeft + b - kMainLeftBus;
+        const int inputSend = isAux ? InputNumber::kFirstAuxSend + b
+                                    : InputNumber::kMainLeftSend + b - BusIndex::kMainLeft;
+        const int effectSend = isAux ? EffectNumber::kFirstAuxSend + b
+                                     : EffectNumber::kMainLeftSend + b - BusIndex::kMainLeft;
         PowerSum sum;
-        for (int i = 0; i < kInputCount; ++i) {
+        for (int i = 0; i < InputIndex::kCount; ++i) {
             const auto index = static_cast<std::size_t>(i);
             sum.add(
                 sendLevel(pre[index], post[index], channelValue(params, KindInput, i, inputSend)));
         }
-        for (int f = 0; f < kEffectCount; ++f) {
+        for (int f = 0; f < EffectIndex::kCount; ++f) {
             const Level effect = effects[static_cast<std::size_t>(f)];
             sum.add(sendLevel(effect, effect, channelValue(params, KindEffect, f, effectSend)));
         }
@@ -215,15 +213,15 @@ MeterSimulator::busLevels(const MixerParameters& params, const Levels<kInputCoun
 }
 
 MeterSimulator::Level MeterSimulator::analyserSourceLevel(const MixerParameters& params,
-                                                          const Levels<kInputCount>& inputs,
-                                                          const Levels<kBusCount>& buses) {
+                                                          const Levels<InputIndex::kCount>& inputs,
+                                                          const Levels<BusIndex::kCount>& buses) {
     // The source word names input i as 1 + i and bus i as 35 + i.
-    const int source = params.value(kAnalyserSource);
-    if (source >= 1 && source <= kInputCount) {
+    const int source = params.value(FixedParam::kAnalyserSource);
+    if (source >= 1 && source <= InputIndex::kCount) {
         return inputs[static_cast<std::size_t>(source - 1)];
     }
-    if (source > kInputCount && source <= kInputCount + kBusCount) {
-        return buses[static_cast<std::size_t>(source - kInputCount - 1)];
+    if (source > InputIndex::kCount && source <= InputIndex::kCount + BusIndex::kCount) {
+        return buses[static_cast<std::size_t>(source - InputIndex::kCount - 1)];
     }
     return std::nullopt;
 }
@@ -245,9 +243,9 @@ void MeterSimulator::updateAnalyser(Level source) {
     }
 }
 
-void MeterSimulator::writeMeters(MixerParameters& params, const Levels<kInputCount>& inputs,
-                                 const Levels<kBusCount>& buses,
-                                 const Levels<kEffectCount>& effects) {
+void MeterSimulator::writeMeters(MixerParameters& params, const Levels<InputIndex::kCount>& inputs,
+                                 const Levels<BusIndex::kCount>& buses,
+                                 const Levels<EffectIndex::kCount>& effects) {
     // Live words that no channel feeds read as silence.
     for (const auto& [first, last] : kLiveRanges) {
         for (int id = first; id <= last; ++id) {
@@ -255,16 +253,17 @@ void MeterSimulator::writeMeters(MixerParameters& params, const Levels<kInputCou
         }
     }
     for (std::size_t i = 0; i < inputs.size(); i += 2) {
-        params.store(static_cast<ParamId>(kFirstInputMeter + i / 2),
+        params.store(static_cast<ParamId>(LiveData::kFirstInputMeter + i / 2),
                      meterWord(meterByte(inputs[i]), meterByte(inputs[i + 1])));
     }
     for (std::size_t b = 0; b < buses.size(); b += 2) {
-        params.store(static_cast<ParamId>(kFirstBusMeter + b / 2),
+        params.store(static_cast<ParamId>(LiveData::kFirstBusMeter + b / 2),
                      meterWord(meterByte(buses[b]), meterByte(buses[b + 1])));
     }
     for (std::size_t f = 0; f < effects.size(); ++f) {
         const std::int8_t level = meterByte(effects[f]);
-        params.store(static_cast<ParamId>(kFirstEffectMeter + f), meterWord(level, level));
+        params.store(static_cast<ParamId>(LiveData::kFirstEffectMeter + f),
+                     meterWord(level, level));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/protocol/ChannelIndexes.h"
 #include "tools/velmar32-dc/MixerParameters.h"
 
 #include <array>
@@ -17,13 +18,13 @@ namespace v32::dc {
 // move every 50 ms; clients read them with parameter queries and the status-byte read.
 //
 // Meter words hold one signed dB byte per channel, the even channel in the high byte; -128
-// is silence. Input i is in word 2 + i/2, bus i in 2854 + i/2 (before the bus fader, which
-// the control surface adds itself), effect return i in 2864 + i with left and right alike.
+// is silence. Input i is in the first input meter word + i/2, bus i in the first bus meter
+// word + i/2 (before the bus fader, which the control surface adds itself), effect return i
+// in the first effect meter word + i with left and right alike.
 class MeterSimulator {
 public:
     static constexpr std::uint32_t kStepMs = 50;
     static constexpr std::size_t kAnalyserBandCount = 31;
-    static constexpr ParamId kAnalyserSource = 57;
     static constexpr std::int8_t kSilence = -128;
 
     explicit MeterSimulator(std::uint32_t seed);
@@ -37,9 +38,6 @@ public:
     static std::int8_t meterByte(std::optional<double> level);
 
 private:
-    static constexpr int kInputCount = 34;
-    static constexpr int kBusCount = 18;
-    static constexpr int kEffectCount = 4;
     using Level = std::optional<double>; // dB; nothing is silence
     template <int Count>
     using Levels = std::array<Level, Count>;
@@ -52,26 +50,27 @@ private:
     };
 
     void step(std::uint32_t nowMs, MixerParameters& params);
-    Levels<kInputCount> preFaderLevels(double seconds) const;
-    static Levels<kInputCount> postFaderLevels(const MixerParameters& params,
-                                               const Levels<kInputCount>& pre);
-    static Levels<kEffectCount> effectLevels(const MixerParameters& params,
-                                             const Levels<kInputCount>& pre,
-                                             const Levels<kInputCount>& post);
-    static Levels<kBusCount> busLevels(const MixerParameters& params,
-                                       const Levels<kInputCount>& pre,
-                                       const Levels<kInputCount>& post,
-                                       const Levels<kEffectCount>& effects);
+    Levels<InputIndex::kCount> preFaderLevels(double seconds) const;
+    static Levels<InputIndex::kCount> postFaderLevels(const MixerParameters& params,
+                                                      const Levels<InputIndex::kCount>& pre);
+    static Levels<EffectIndex::kCount> effectLevels(const MixerParameters& params,
+                                                    const Levels<InputIndex::kCount>& pre,
+                                                    const Levels<InputIndex::kCount>& post);
+    static Levels<BusIndex::kCount> busLevels(const MixerParameters& params,
+                                              const Levels<InputIndex::kCount>& pre,
+                                              const Levels<InputIndex::kCount>& post,
+                                              const Levels<EffectIndex::kCount>& effects);
     void updateAnalyser(Level source);
     static Level analyserSourceLevel(const MixerParameters& params,
-                                     const Levels<kInputCount>& inputs,
-                                     const Levels<kBusCount>& buses);
-    static void writeMeters(MixerParameters& params, const Levels<kInputCount>& inputs,
-                            const Levels<kBusCount>& buses, const Levels<kEffectCount>& effects);
+                                     const Levels<InputIndex::kCount>& inputs,
+                                     const Levels<BusIndex::kCount>& buses);
+    static void writeMeters(MixerParameters& params, const Levels<InputIndex::kCount>& inputs,
+                            const Levels<BusIndex::kCount>& buses,
+                            const Levels<EffectIndex::kCount>& effects);
 
     std::mt19937 random_;
-    std::array<Source, kInputCount> sources_{};
-    std::array<double, kInputCount> flickerDb_{};
+    std::array<Source, InputIndex::kCount> sources_{};
+    std::array<double, InputIndex::kCount> flickerDb_{};
     std::optional<std::uint32_t> lastStepMs_;
     std::array<std::uint8_t, kAnalyserBandCount> analyser_{};
 };

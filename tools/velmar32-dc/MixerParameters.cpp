@@ -1,18 +1,17 @@
 #include "tools/velmar32-dc/MixerParameters.h"
 
 #include "app/model/DefaultTable.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/LiveData.h"
 
 namespace v32::dc {
 
 namespace {
 
-constexpr ParamId kFirstHeartbeat = 5201;
-constexpr ParamId kLastHeartbeat = 5214;
-
 // The factory table with what a running mixer reports in place of its placeholders.
 void fillPowerOnState(std::span<std::uint16_t, kParamCount> values) {
     fillDefaults(values);
-    values[MixerParameters::kMainOutputScaling] = MixerParameters::kFullMainOutputScaling;
+    values[FixedParam::kMainOutputScaling] = MixerParameters::kFullMainOutputScaling;
 }
 
 } // namespace
@@ -21,18 +20,15 @@ MixerParameters::MixerParameters() {
     fillPowerOnState(values_);
 }
 
-bool MixerParameters::isLiveData(ParamId id) {
-    return (id >= 2 && id <= 52) || (id >= 2854 && id <= 2879);
-}
-
 bool MixerParameters::isClientWritable(ParamId id) {
-    return exists(id) && id != kKeepAlive && !isLiveData(id) && id != kLastCalledScene &&
-           id != kLockState;
+    return exists(id) && id != FixedParam::kKeepAlive && !LiveData::contains(id) &&
+           id != FixedParam::kLastCalledScene && id != FixedParam::kLockState;
 }
 
 bool MixerParameters::isCarriedByScenes(ParamId id) {
-    return exists(id) && id != kKeepAlive && id != kFactoryReset && !isLiveData(id) &&
-           id != kLastCalledScene && (id < kFirstHeartbeat || id > kLastHeartbeat);
+    return exists(id) && id != FixedParam::kKeepAlive && id != FixedParam::kFactoryReset &&
+           !LiveData::contains(id) && id != FixedParam::kLastCalledScene &&
+           (id < FixedParam::kFirstHeartbeat || id > FixedParam::kLastHeartbeat);
 }
 
 std::uint16_t MixerParameters::value(ParamId id) const {
@@ -51,7 +47,7 @@ void MixerParameters::resetToDefaults() {
     std::array<std::uint16_t, kParamCount> defaults{};
     fillPowerOnState(defaults);
     for (ParamId id = 0; id <= kLastParam; ++id) {
-        if (!isLiveData(id)) {
+        if (!LiveData::contains(id)) {
             values_[id] = defaults[id];
         }
     }

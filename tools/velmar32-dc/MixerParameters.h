@@ -14,21 +14,13 @@ namespace v32::dc {
 // commands change so that no parameter write can get round the password.
 class MixerParameters {
 public:
-    static constexpr ParamId kKeepAlive = 0;
-    static constexpr ParamId kFactoryReset = 55;
-    static constexpr std::uint16_t kFactoryResetCode = 0x55AA;
-    static constexpr ParamId kLastCalledScene = 4979;
-    static constexpr ParamId kLockState = 5213;
-    // The main outputs' level scaling in percent, MAIN L in the low byte, MAIN R in the
-    // high byte. The factory table has 0 there, which a mixer never reports: it would
-    // mean that nothing reaches the main outputs.
-    static constexpr ParamId kMainOutputScaling = 5202;
+    // The factory table has 0 for the main outputs' scaling, which a mixer never reports:
+    // it would mean that nothing reaches the main outputs.
     static constexpr std::uint16_t kFullMainOutputScaling = 100 | (100 << 8);
 
     MixerParameters();
 
     static bool exists(ParamId id) { return id <= kLastParam; }
-    static bool isLiveData(ParamId id);
     static bool isClientWritable(ParamId id);
     // Identifiers a stored scene does not bring back: live data, the device's own state
     // words (keep-alive, factory reset, heartbeat group with the lock and media ownership)

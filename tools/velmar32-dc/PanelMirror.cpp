@@ -1,12 +1,8 @@
 #include "tools/velmar32-dc/PanelMirror.h"
 
+#include "app/protocol/FaderLevel.h"
+
 namespace v32::dc {
-
-namespace {
-
-constexpr std::uint16_t kFaderMask = 0x3FFF;
-
-} // namespace
 
 std::size_t PanelMirror::apply(const PairListView& pairs,
                                std::span<ParamPair, kMaxPairs> acknowledged) {
@@ -16,11 +12,13 @@ std::size_t PanelMirror::apply(const PairListView& pairs,
             break;
         }
         std::uint16_t* stored = nullptr;
-        if (pair.id >= kFirstFader && pair.id < kFirstFader + kFaderCount) {
-            stored = &faders_[pair.id - kFirstFader];
-            *stored = static_cast<std::uint16_t>(pair.value & kFaderMask);
-        } else if (pair.id >= kFirstLightWord && pair.id < kFirstLightWord + kLightWordCount) {
-            stored = &lights_[pair.id - kFirstLightWord];
+        const int strip = pair.id - PanelIdentifiers::kFirstFaderPosition;
+        const int word = pair.id - PanelIdentifiers::kFirstLightWord;
+        if (strip >= 0 && strip < PanelIdentifiers::kStripCount) {
+            stored = &faders_[static_cast<std::size_t>(strip)];
+            *stored = static_cast<std::uint16_t>(FaderLevel::levelOf(pair.value));
+        } else if (word >= 0 && word < PanelIdentifiers::kLightWordCount) {
+            stored = &lights_[static_cast<std::size_t>(word)];
             *stored = pair.value;
         } else {
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/link/PanelIdentifiers.h"
 #include "app/protocol/PairList.h"
 
 #include <array>
@@ -13,10 +14,6 @@ namespace v32::dc {
 // (panel identifiers 104..154, 14 bits) and the 101 key-light words (157..257).
 class PanelMirror {
 public:
-    static constexpr std::size_t kFaderCount = 51;
-    static constexpr std::size_t kLightWordCount = 101;
-    static constexpr ParamId kFirstFader = 104;
-    static constexpr ParamId kFirstLightWord = 157;
     // A panel-set frame carries at most this many pairs.
     static constexpr std::size_t kMaxPairs = 62;
 
@@ -29,8 +26,8 @@ public:
     bool isLit(std::size_t light) const;
 
 private:
-    std::array<std::uint16_t, kFaderCount> faders_{};
-    std::array<std::uint16_t, kLightWordCount> lights_{};
+    std::array<std::uint16_t, PanelIdentifiers::kStripCount> faders_{};
+    std::array<std::uint16_t, PanelIdentifiers::kLightWordCount> lights_{};
 };
 
 } // namespace v32::dc

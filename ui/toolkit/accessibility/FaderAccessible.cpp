@@ -1,5 +1,6 @@
 #include "ui/toolkit/accessibility/FaderAccessible.h"
 
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "app/values/ValueText.h"
 #include "ui/toolkit/widgets/Fader.h"
@@ -7,9 +8,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kMainLevelKind = 15;
-constexpr int kSendLevelKind = 16;
 
 QString levelText(int kind, double decibels) {
     return QString::fromUtf8(valueText(kind, toRaw(kind, decibels)).c_str());
@@ -31,9 +29,9 @@ QString FaderAccessible::text(QAccessible::Text t) const {
     const Fader* f = fader();
     switch (f->mode()) {
     case FaderScale::Mode::Main:
-        return levelText(kMainLevelKind, f->value());
+        return levelText(ValueFaderLevel, f->value());
     case FaderScale::Mode::Send:
-        return levelText(kSendLevelKind, f->value());
+        return levelText(ValueSendLevel, f->value());
     case FaderScale::Mode::Table:
     case FaderScale::Mode::Linear:
         break;

@@ -1,5 +1,6 @@
 #include "ui/toolkit/accessibility/PanSliderAccessible.h"
 
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueText.h"
 #include "ui/toolkit/widgets/PanSlider.h"
 
@@ -7,7 +8,6 @@ namespace v32 {
 
 namespace {
 
-constexpr int kPanKind = 2;
 constexpr int kPanCentreRaw = 100;
 
 } // namespace
@@ -24,7 +24,7 @@ QString PanSliderAccessible::text(QAccessible::Text t) const {
         return QAccessibleWidget::text(t);
     }
     const auto raw = static_cast<std::uint16_t>(slider()->value() + kPanCentreRaw);
-    return QString::fromUtf8(valueText(kPanKind, raw).c_str());
+    return QString::fromUtf8(valueText(ValuePan, raw).c_str());
 }
 
 void* PanSliderAccessible::interface_cast(QAccessible::InterfaceType type) {

@@ -1,5 +1,6 @@
 #include "ui/toolkit/graphs/DynamicsGraph.h"
 
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "app/values/ValueText.h"
 #include "ui/toolkit/graphs/EqPlotPainter.h"
@@ -10,12 +11,6 @@
 #include <utility>
 
 namespace v32 {
-
-namespace {
-
-constexpr int kRatioKind = 12;
-
-} // namespace
 
 DynamicsGraph::DynamicsGraph(FontCache& fonts, QWidget* parent, std::vector<EqGridRow> inputGrid,
                              std::vector<EqGridRow> outputGrid)
@@ -54,7 +49,8 @@ bool DynamicsGraph::isDragging() const {
 }
 
 QString DynamicsGraph::accessibleSummary() const {
-    const FixedText ratioText = valueText(kRatioKind, toRaw(kRatioKind, m_curve.ratio()));
+    const FixedText ratioText =
+        valueText(ValueCompressorRatio, toRaw(ValueCompressorRatio, m_curve.ratio()));
     return QStringLiteral("Threshold %1 dB, ratio %2")
         .arg(m_curve.threshold(), 0, 'f', 1)
         .arg(QString::fromUtf8(ratioText.c_str()));

@@ -1,5 +1,6 @@
 #include "ui/toolkit/graphs/EqCurve.h"
 
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 
 #include <algorithm>
@@ -17,11 +18,6 @@ constexpr double kPopulateStep = 1.03;
 constexpr double kPopulateSpan = 202.69664949333225;
 
 // The kinds that store the equaliser's frequencies, gains and qualities.
-constexpr int kHighPassFrequencyKind = 19;
-constexpr int kLowPassFrequencyKind = 20;
-constexpr int kBandFrequencyKind = 21;
-constexpr int kBandGainKind = 22;
-constexpr int kBandQKind = 23;
 
 std::vector<EqGridRow> orDefault(std::vector<EqGridRow> grid,
                                  std::vector<EqGridRow> (*defaultGrid)()) {
@@ -142,17 +138,17 @@ bool EqCurve::setParam(Param param, int bandIndex, std::uint16_t raw) {
     case Param::HighPassCode:
         return m_highPass && m_highPass->setCode(raw);
     case Param::HighPassFrequency:
-        return m_highPass && m_highPass->setFrequency(toReal(kHighPassFrequencyKind, raw));
+        return m_highPass && m_highPass->setFrequency(toReal(ValueHighPassFrequency, raw));
     case Param::LowPassCode:
         return m_lowPass && m_lowPass->setCode(raw);
     case Param::LowPassFrequency:
-        return m_lowPass && m_lowPass->setFrequency(toReal(kLowPassFrequencyKind, raw));
+        return m_lowPass && m_lowPass->setFrequency(toReal(ValueLowPassFrequency, raw));
     case Param::BandFrequency:
-        return band(bandIndex) && band(bandIndex)->setFrequency(toReal(kBandFrequencyKind, raw));
+        return band(bandIndex) && band(bandIndex)->setFrequency(toReal(ValueBandFrequency, raw));
     case Param::BandGain:
-        return band(bandIndex) && band(bandIndex)->setGain(toReal(kBandGainKind, raw));
+        return band(bandIndex) && band(bandIndex)->setGain(toReal(ValueBandGain, raw));
     case Param::BandQ:
-        return band(bandIndex) && band(bandIndex)->setQ(toReal(kBandQKind, raw));
+        return band(bandIndex) && band(bandIndex)->setQ(toReal(ValueBandQ, raw));
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/protocol/ParamId.h"
 #include "ui/toolkit/textentry/TextEntryMode.h"
 
 #include <QObject>
@@ -47,7 +48,7 @@ public:
     static constexpr std::uint32_t kAllowEmpty = 0x4000;
     static constexpr std::uint32_t kCommitOnOutsideTouch = 0x8000;
     static constexpr std::uint32_t kCallbackFlagsMask = 0xFF;
-    static constexpr int kLastParameterField = 5862;
+    static constexpr int kLastParameterField = kLastParam;
     static constexpr qsizetype kMaxTextLength = 255;
     static constexpr int kDimOpacity = 178;
 

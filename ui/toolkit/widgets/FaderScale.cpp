@@ -1,5 +1,6 @@
 #include "ui/toolkit/widgets/FaderScale.h"
 
+#include "app/protocol/ValueKindId.h"
 #include "app/values/DetentTables.h"
 
 #include <algorithm>
@@ -9,9 +10,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kMainLevelKind = 15;
-constexpr int kSendLevelKind = 16;
 
 constexpr std::array<double, 10> kMainMarks = {-120, -50, -40, -30, -20, -10, -5, 0, 5, 10};
 constexpr std::array<double, 8> kSendMarks = {-120, -50, -40, -30, -20, -10, -5, 0};
@@ -27,20 +25,20 @@ FaderScale::FaderScale() {
 }
 
 void FaderScale::useMainTable() {
-    useLevelPoints(Mode::Main, detentTable(kMainLevelKind), kMainMarks);
+    useLevelPoints(Mode::Main, detentTable(ValueFaderLevel), kMainMarks);
 }
 
 void FaderScale::useSendTable() {
-    useLevelPoints(Mode::Send, detentTable(kSendLevelKind), kSendMarks);
+    useLevelPoints(Mode::Send, detentTable(ValueSendLevel), kSendMarks);
 }
 
 bool FaderScale::useTable(std::span<const double> points) {
     if (points.size() < 2) {
         return false;
     }
-    if (samePoints(points, detentTable(kMainLevelKind))) {
+    if (samePoints(points, detentTable(ValueFaderLevel))) {
         useMainTable();
-    } else if (samePoints(points, detentTable(kSendLevelKind))) {
+    } else if (samePoints(points, detentTable(ValueSendLevel))) {
         useSendTable();
     } else {
         useLevelPoints(Mode::Table, points, {});

@@ -1,5 +1,7 @@
 #include "ui/toolkit/widgets/MeterLevel.h"
 
+#include "app/protocol/FaderLevel.h"
+
 #include <algorithm>
 #include <array>
 
@@ -81,7 +83,7 @@ int meterSegmentCount(std::int8_t decibels) {
 }
 
 int postFaderLevel(std::int8_t decibels, std::uint16_t faderRaw) {
-    const int faderDecibels = ((faderRaw & 0x3FFF) - 1200) / 10;
+    const int faderDecibels = (FaderLevel::levelOf(faderRaw) - FaderLevel::kUnity) / 10;
     const int level = decibels + faderDecibels;
     if (level < -119) {
         return -120;

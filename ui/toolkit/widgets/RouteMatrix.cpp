@@ -1,6 +1,9 @@
 #include "ui/toolkit/widgets/RouteMatrix.h"
 
-#include "app/model/LinkedWrites.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/SendLevel.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValuePosition.h"
 #include "ui/toolkit/style/FontCache.h"
 #include "ui/toolkit/widgets/RouteMatrixSection.h"
@@ -20,15 +23,6 @@ constexpr QSize kDefaultSize(128, 258);
 constexpr int kGap = 8;
 constexpr int kCompactGap = 4;
 constexpr int kTitlePixels = 14;
-constexpr int kSendLevelKind = 16;
-constexpr std::uint16_t kPreFaderBit = 0x8000;
-
-// The send numbers of each channel kind that the sections show.
-constexpr int kInputFirstAux = 13;
-constexpr int kInputMainLeft = 29;
-constexpr int kInputFirstFx = 33;
-constexpr int kEffectFirstAux = 183;
-constexpr int kEffectMainLeft = 199;
 
 constexpr const char* kSectionTitles[RouteMatrix::kSectionCount] = {"AUX", "FX", "MAIN"};
 
@@ -144,7 +138,7 @@ bool RouteMatrix::showsLinkedPair() const {
     if (isStereoLeftInput(m_channel.index)) {
         return true;
     }
-    const int links = m_values.value(LinkedWrites::kInputLinks);
+    const int links = m_values.value(FixedParam::kInputLinks);
     return (links >> (m_channel.index / 2) & 1) != 0;
 }
 
@@ -161,23 +155,24 @@ RouteMatrix::CellRef RouteMatrix::cellOfNumber(int number) const {
     if (!input && !effect) {
         return {};
     }
-    const int firstAux = input ? kInputFirstAux : kEffectFirstAux;
-    const int mainLeft = input ? kInputMainLeft : kEffectMainLeft;
+    const int firstAux = input ? InputNumber::kFirstAuxSend : EffectNumber::kFirstAuxSend;
+    const int mainLeft = input ? InputNumber::kMainLeftSend : EffectNumber::kMainLeftSend;
     if (number >= firstAux && number < firstAux + m_auxCount) {
         return {SectionAux, number - firstAux};
     }
     if (number >= mainLeft && number < mainLeft + kMainCells) {
         return {SectionMain, number - mainLeft};
     }
-    if (input && number >= kInputFirstFx && number < kInputFirstFx + m_fxCount) {
-        return {SectionFx, number - kInputFirstFx};
+    if (input && number >= InputNumber::kFirstEffectSend &&
+        number < InputNumber::kFirstEffectSend + m_fxCount) {
+        return {SectionFx, number - InputNumber::kFirstEffectSend};
     }
     return {};
 }
 
 void RouteMatrix::updateParameter(ParamId id, std::uint16_t raw) {
     const ParamDescriptor descriptor = descriptorOf(id);
-    if (descriptor.valueKind != kSendLevelKind ||
+    if (descriptor.valueKind != ValueSendLevel ||
         !isShownChannel(descriptor.kind, descriptor.index)) {
         return;
     }
@@ -186,8 +181,8 @@ void RouteMatrix::updateParameter(ParamId id, std::uint16_t raw) {
     if (target == nullptr) {
         return;
     }
-    target->setValue(percentPosition(kSendLevelKind, raw));
-    const bool preFader = (raw & kPreFaderBit) != 0;
+    target->setValue(percentPosition(ValueSendLevel, raw));
+    const bool preFader = SendLevel::isPreFader(raw);
     target->setColour(preFader ? RouteMatrixSlider::kPreFaderColour
                                : RouteMatrixSlider::kPostFaderColour);
 }

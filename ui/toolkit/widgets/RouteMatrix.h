@@ -2,6 +2,7 @@
 
 #include "app/model/Channel.h"
 #include "app/model/ParamReader.h"
+#include "app/protocol/ChannelIndexes.h"
 #include "ui/toolkit/style/StyledWidget.h"
 #include "ui/toolkit/widgets/RouteMatrixEvent.h"
 
@@ -29,8 +30,8 @@ public:
         SectionMain = 2,
     };
     static constexpr int kSectionCount = 3;
-    static constexpr int kMaximumAux = 14;
-    static constexpr int kMaximumFx = 4;
+    static constexpr int kMaximumAux = BusIndex::kAuxCount;
+    static constexpr int kMaximumFx = EffectIndex::kCount;
     static constexpr int kMainCells = 2;
 
     // Link bits of input pairs are read from values when sends arrive.

@@ -1,6 +1,7 @@
 #include "ui/toolkit/widgets/StripParts.h"
 
 #include "app/core/Translation.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "app/values/ValueText.h"
 #include "ui/toolkit/widgets/TextLabel.h"
@@ -11,7 +12,6 @@ namespace v32 {
 
 namespace {
 
-constexpr int kFaderLevelKind = 15;
 constexpr double kLowestLevel = -120.0;
 constexpr double kHighestLevel = 10.0;
 
@@ -37,7 +37,7 @@ TextLabel* makeStripLabel(QWidget* parent, const QString& text, const QFont& fon
 QString faderLevelText(double decibels, UnitDisplay unit) {
     const double level = std::clamp(decibels, kLowestLevel, kHighestLevel);
     return QString::fromUtf8(
-        valueText(kFaderLevelKind, toRaw(kFaderLevelKind, level), unit).c_str());
+        valueText(ValueFaderLevel, toRaw(ValueFaderLevel, level), unit).c_str());
 }
 
 } // namespace v32
