@@ -1,5 +1,6 @@
 #include "ui/pages/home/MeterReading.h"
 
+#include "app/protocol/FixedParams.h"
 #include "tests/support/StoredValues.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +76,7 @@ TEST(MeterReadingTest, TheMainFadersAreScaledByTheirPercentageFirst) {
 
     StoredValues values;
     values.setMeters(2862, -4, -4);
-    values.set(meters::kMainScaling, 50 | (10 << 8)); // MAIN L 50 %, MAIN R 10 %
+    values.set(FixedParam::kMainOutputScaling, 50 | (10 << 8)); // MAIN L 50 %, MAIN R 10 %
     values.set(paramId(KindBus, 16, kNumberFader), 1200);
     values.set(paramId(KindBus, 17, kNumberFader), 1200);
     expectMeters(channelMeters(values, {KindBus, 16}), -10, -10);

@@ -5,6 +5,9 @@
 #include "app/model/MonitorSend.h"
 #include "app/model/SendOnFader.h"
 #include "app/model/StereoSendMode.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/SendLevel.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/HomeNavigation.h"
 #include "ui/pages/home/BriefFaderPage.h"
@@ -21,9 +24,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kFaderLevelKind = 15;
-constexpr int kSendLevelKind = 16;
 
 // Where the strips of one tile stand: a mix of levels as a sound check leaves them.
 constexpr std::array<double, 14> kFaderLevels = {0.0,   -5.0, -10.0, 2.1,   -120.0, -20.0, -3.3,
@@ -42,7 +42,7 @@ void restoreDefaults(ParamModel& model) {
 
 void setLevel(ParamModel& model, Channel channel, double decibels) {
     model.storeWithoutSending(paramId(channel.kind, channel.index, kNumberFader),
-                              toRaw(kFaderLevelKind, decibels));
+                              toRaw(ValueFaderLevel, decibels));
 }
 
 void setMuted(ParamModel& model, Channel channel) {
@@ -118,17 +118,17 @@ void prepareSendsToAux3(ParamModel& model) {
             continue;
         }
         const std::uint16_t level = toRaw(
-            kSendLevelKind, std::min(0.0, kFaderLevels[static_cast<std::size_t>(index % 14)]));
+            ValueSendLevel, std::min(0.0, kFaderLevels[static_cast<std::size_t>(index % 14)]));
         model.storeWithoutSending(send, SendOnFader::withPreFader(level, index < 8));
     }
     for (int index = 0; index < 4; ++index) {
         model.storeWithoutSending(SendOnFader::sendId({KindEffect, index}, kAux3),
-                                  toRaw(kSendLevelKind, -10.0 * index));
+                                  toRaw(ValueSendLevel, -10.0 * index));
     }
     model.storeWithoutSending(StereoSendMode::wordId(30, kAux3.index),
                               StereoSendMode::withMode(0, kAux3.index, StereoSendMode::kRight));
-    model.storeWithoutSending(paramId(KindInput, 31, 13 + kAux3.index),
-                              SendOnFader::kPreFaderBit | toRaw(kSendLevelKind, -6.4));
+    model.storeWithoutSending(paramId(KindInput, 31, InputNumber::kFirstAuxSend + kAux3.index),
+                              SendLevel::kPreFaderBit | toRaw(ValueSendLevel, -6.4));
     colourInputs(model);
     setName(model, {KindInput, 2}, "BASS DI");
     setMuted(model, {KindInput, 11});

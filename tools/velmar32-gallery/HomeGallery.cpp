@@ -3,6 +3,10 @@
 #include "app/model/ChannelColour.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/LinkedWrites.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/HomeNavigation.h"
 #include "ui/pages/home/BankCell.h"
@@ -25,8 +29,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kFaderKind = 15;
 constexpr std::uint16_t kPreFader = 0x8000;
 constexpr std::int8_t kSilent = -128;
 constexpr std::uint16_t kSilentWord = 0x8080;
@@ -56,7 +58,7 @@ void store(GalleryContext& context, Channel channel, int number, std::uint16_t v
 }
 
 void storeFader(GalleryContext& context, Channel channel, double decibels) {
-    store(context, channel, kNumberFader, toRaw(kFaderKind, decibels));
+    store(context, channel, kNumberFader, toRaw(ValueFaderLevel, decibels));
 }
 
 // Meter words hold the even channel in the high byte.
@@ -118,7 +120,7 @@ void storeInputs(GalleryContext& context) {
                        meters[2 * word + 1]);
     }
     // CH3 and CH4 are a linked pair, panned apart.
-    context.model.storeWithoutSending(LinkedWrites::kInputLinks, 1U << 1);
+    context.model.storeWithoutSending(FixedParam::kInputLinks, 1U << 1);
     store(context, {KindInput, 2}, 11, 40);
     store(context, {KindInput, 3}, 11, 160);
     store(context, {KindInput, 6}, 11, 130);
@@ -144,10 +146,11 @@ void storeInputs(GalleryContext& context) {
     // CH1's sends, some of them before the fader.
     for (int aux = 0; aux < 14; ++aux) {
         const auto level = static_cast<std::uint16_t>(aux < 6 ? 1200 - aux * 90 : 0);
-        store(context, {KindInput, 0}, 13 + aux, aux % 2 == 0 ? kPreFader | level : level);
+        store(context, {KindInput, 0}, InputNumber::kFirstAuxSend + aux,
+              aux % 2 == 0 ? kPreFader | level : level);
     }
     store(context, {KindInput, 0}, 29, 1200);
-    store(context, {KindInput, 0}, 30, 1200);
+    store(context, {KindInput, 0}, InputNumber::kMainRightSend, FaderLevel::kUnity);
     store(context, {KindInput, 0}, 33, 1000);
     store(context, {KindInput, 0}, 34, kPreFader | 820);
 }
@@ -155,7 +158,7 @@ void storeInputs(GalleryContext& context) {
 void storeMain(GalleryContext& context) {
     storeFader(context, {KindBus, 16}, -3.3);
     storeFader(context, {KindBus, 17}, -3.3);
-    context.model.storeWithoutSending(5202, 100 | (100 << 8));
+    context.model.storeWithoutSending(FixedParam::kMainOutputScaling, 100 | (100 << 8));
     storeMeterPair(context, 2862, -4, -6);
 }
 
@@ -211,7 +214,7 @@ QWidget* showStereoAndEffects(GalleryStage& stage) {
     store(context, {KindInput, 28}, 29, 1200);
     store(context, {KindInput, 29}, 30, 1100);
     store(context, {KindInput, 28}, 13, 1200);
-    context.model.storeWithoutSending(5110, 2U << 4);
+    context.model.storeWithoutSending(FixedParam::kFirstSendMode, 2U << 4);
     store(context, {KindInput, 29}, 15, kPreFader | 1000);
     storeMain(context);
     return showBank(stage, 2, 28);
@@ -230,7 +233,7 @@ QWidget* showAuxBank(GalleryStage& stage) {
                        static_cast<std::int8_t>(-9 - word % 5));
     }
     // AUX1 and AUX2 are the linked in-ear mix.
-    context.model.storeWithoutSending(LinkedWrites::kBusLinks, 1U << 0);
+    context.model.storeWithoutSending(FixedParam::kBusLinks, 1U << 0);
     store(context, {KindBus, 4}, 74, 0);
     store(context, {KindBus, 2}, 84, 1200);
     for (int aux = 0; aux < 4; ++aux) {

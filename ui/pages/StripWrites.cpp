@@ -2,25 +2,21 @@
 
 #include "app/model/MonitorSend.h"
 #include "app/model/ScreenModel.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 
 namespace v32::strip_writes {
 
-namespace {
-
-constexpr int kFaderKind = 15;
-constexpr std::uint16_t kLevelMask = 0x3FFF;
-
-} // namespace
+namespace {} // namespace
 
 void writeFader(ScreenModel& model, Channel channel, double decibels) {
     const ParamId id = paramId(channel.kind, channel.index, kNumberFader);
     if (id == kInvalidParam) {
         return;
     }
-    const auto flags = static_cast<std::uint16_t>(model.value(id) & ~kLevelMask);
-    const auto level = static_cast<std::uint16_t>(toRaw(kFaderKind, decibels) & kLevelMask);
-    model.write(ParamWrite::fromDrag(id, static_cast<std::uint16_t>(flags | level)));
+    const auto level = static_cast<std::uint16_t>(toRaw(ValueFaderLevel, decibels));
+    model.write(ParamWrite::fromDrag(id, FaderLevel::withLevel(model.value(id), level)));
 }
 
 void toggleOn(ScreenModel& model, Channel channel) {

@@ -4,6 +4,8 @@
 #include "app/model/ChannelColour.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/MonitorSend.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/home/LinkMarker.h"
 #include "ui/toolkit/graphs/EqCompactGraph.h"
@@ -17,45 +19,16 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kPanKind = 2;
-constexpr int kGainKind = 3;
-constexpr int kFaderKind = 15;
-constexpr int kBusEqBands = 7;
 constexpr int kSpacing = 2;
 constexpr int kThemeBorderWidth = 1;
 
 // Input numbers.
-constexpr int kPhantom = 1;
-constexpr int kGateOn = 2;
-constexpr int kGain = 8;
-constexpr int kInputOn = 10;
-constexpr int kPan = 11;
-constexpr int kInputFader = 12;
-constexpr int kInputSolo = 31;
-constexpr int kInputCompressorOn = 39;
-constexpr int kInputFilters = 48;
-constexpr int kInputBands = 52;
 // Effect-return numbers.
-constexpr int kEffectFader = 181;
-constexpr int kEffectOn = 182;
-constexpr int kEffectSolo = 201;
-constexpr int kEffectFilters = 205;
-constexpr int kEffectBands = 209;
 // Bus numbers.
-constexpr int kBusFader = 72;
-constexpr int kBusOn = 74;
-constexpr int kBusCompressorOn = 78;
-constexpr int kBusSolo = 84;
-constexpr int kBusCrossedSolo = 85;
-constexpr int kBusFilters = 89;
-constexpr int kBusBands = 93;
-
-constexpr int kNumbersPerBand = 4;
 constexpr double kLowestFaderLevel = -120.0;
 
 double faderDecibels(std::uint16_t raw) {
-    return toReal(kFaderKind, raw);
+    return toReal(ValueFaderLevel, raw);
 }
 
 } // namespace
@@ -101,7 +74,7 @@ void BankCell::setChannel(Channel channel) {
     const bool bus = channel.kind == KindBus;
     m_strip->setInputControlsShown(input);
     m_strip->setCompressorCaption(QString::fromUtf8(translate(bus ? "COMP" : "C")));
-    m_strip->setEqBandCount(bus ? kBusEqBands : BriefStrip::kDefaultEqBands);
+    m_strip->setEqBandCount(bus ? BusNumber::kBandCount : BriefStrip::kDefaultEqBands);
     placeMarker();
     bindChannel();
 }
@@ -193,73 +166,74 @@ bool BankCell::showParameter(int number, std::uint16_t value) {
 
 bool BankCell::showInputParameter(int number, std::uint16_t value) {
     switch (number) {
-    case kPhantom:
+    case InputNumber::kPhantom:
         m_strip->setPhantom(value != 0);
         return true;
-    case kGateOn:
+    case InputNumber::kGateOn:
         m_strip->setGateOn(value != 0);
         return true;
-    case kGain:
-        m_strip->setGain(toReal(kGainKind, value));
+    case InputNumber::kGain:
+        m_strip->setGain(toReal(ValueInputGain, value));
         return true;
-    case kInputOn:
+    case InputNumber::kOn:
         m_strip->setMuted(value == 0);
         return true;
-    case kPan:
-        m_strip->setPan(static_cast<int>(std::lround(toReal(kPanKind, value))));
+    case InputNumber::kPan:
+        m_strip->setPan(static_cast<int>(std::lround(toReal(ValuePan, value))));
         return true;
-    case kInputFader:
+    case InputNumber::kFader:
         m_strip->setFaderLevel(faderDecibels(value));
         return true;
-    case kInputSolo:
+    case InputNumber::kSolo:
         m_strip->setSoloed(MonitorSend::isLit(value));
         return true;
-    case kInputCompressorOn:
+    case InputNumber::kCompressorOn:
         m_strip->setCompressorOn(value != 0);
         return true;
     default:
-        return showEqParameter(number, value, kInputFilters, kInputBands,
+        return showEqParameter(number, value, InputNumber::kHighPassCode, InputNumber::kFirstBand,
                                BriefStrip::kDefaultEqBands);
     }
 }
 
 bool BankCell::showEffectParameter(int number, std::uint16_t value) {
     switch (number) {
-    case kEffectFader:
+    case EffectNumber::kFader:
         m_strip->setFaderLevel(faderDecibels(value));
         return true;
-    case kEffectOn:
+    case EffectNumber::kOn:
         m_strip->setMuted(value == 0);
         return true;
-    case kEffectSolo:
+    case EffectNumber::kSolo:
         m_strip->setSoloed(MonitorSend::isLit(value));
         return true;
     default:
-        return showEqParameter(number, value, kEffectFilters, kEffectBands,
+        return showEqParameter(number, value, EffectNumber::kHighPassCode, EffectNumber::kFirstBand,
                                BriefStrip::kDefaultEqBands);
     }
 }
 
 bool BankCell::showBusParameter(int number, std::uint16_t value) {
     switch (number) {
-    case kBusFader:
+    case BusNumber::kFader:
         m_strip->setFaderLevel(faderDecibels(value));
         return true;
-    case kBusOn:
+    case BusNumber::kOn:
         m_strip->setMuted(value == 0);
         return true;
-    case kBusCompressorOn:
+    case BusNumber::kCompressorOn:
         m_strip->setCompressorOn(value != 0);
         return true;
-    case kBusSolo:
-    case kBusCrossedSolo:
-        if ((number == kBusCrossedSolo) != m_linkedBus) {
+    case BusNumber::kSolo:
+    case BusNumber::kMonitorRightSend:
+        if ((number == BusNumber::kMonitorRightSend) != m_linkedBus) {
             return false;
         }
         m_strip->setSoloed(MonitorSend::isLit(value));
         return true;
     default:
-        return showEqParameter(number, value, kBusFilters, kBusBands, kBusEqBands);
+        return showEqParameter(number, value, BusNumber::kHighPassCode, BusNumber::kFirstBand,
+                               BusNumber::kBandCount);
     }
 }
 
@@ -273,19 +247,19 @@ bool BankCell::showEqParameter(int number, std::uint16_t value, int filters, int
         EqCurve::Param::LowPassCode, EqCurve::Param::LowPassFrequency};
     static constexpr EqCurve::Param kBandParams[] = {
         EqCurve::Param::BandFrequency, EqCurve::Param::BandGain, EqCurve::Param::BandQ};
-    if (number >= filters && number < filters + kNumbersPerBand) {
+    if (number >= filters && number < filters + EqBandNumber::kNumbersPerBand) {
         eq.setParam(kFilterParams[number - filters], 0, value);
         return true;
     }
     const int offset = number - firstBand;
-    if (offset < 0 || offset >= bands * kNumbersPerBand) {
+    if (offset < 0 || offset >= bands * EqBandNumber::kNumbersPerBand) {
         return false;
     }
-    const int part = offset % kNumbersPerBand;
+    const int part = offset % EqBandNumber::kNumbersPerBand;
     if (part == 0) {
         return false;
     }
-    eq.setParam(kBandParams[part - 1], offset / kNumbersPerBand, value);
+    eq.setParam(kBandParams[part - 1], offset / EqBandNumber::kNumbersPerBand, value);
     return true;
 }
 

@@ -5,6 +5,10 @@
 #include "app/model/ChannelSlot.h"
 #include "app/model/LinkedWrites.h"
 #include "app/model/ScreenModel.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
@@ -35,14 +39,6 @@ namespace {
 constexpr int kRouteWidth = 132;
 constexpr int kMainWidth = 136;
 constexpr int kSpacing = 4;
-constexpr int kPanKind = 2;
-constexpr int kPhantomNumber = 1;
-constexpr int kPanNumber = 11;
-constexpr int kMonoInputs = 28;
-constexpr int kAuxBuses = 14;
-constexpr ParamId kFirstSendMode = 5110;
-constexpr ParamId kLastSendMode = 5115;
-constexpr ParamId kLastColour = 5195;
 
 // A fixed stereo input's right half has no cell of its own; its left half stands for it.
 int cellSlotOf(int slot) {
@@ -182,11 +178,11 @@ void BankOverviewPage::showName(int slot) {
 }
 
 bool BankOverviewPage::isLinked(Channel channel) const {
-    if (channel.kind == KindInput && channel.index < kMonoInputs) {
-        return (m_screens.model.value(LinkedWrites::kInputLinks) >> (channel.index / 2) & 1U) != 0;
+    if (channel.kind == KindInput && channel.index < InputIndex::kMonoCount) {
+        return (m_screens.model.value(FixedParam::kInputLinks) >> (channel.index / 2) & 1U) != 0;
     }
-    if (channel.kind == KindBus && channel.index < kAuxBuses) {
-        return (m_screens.model.value(LinkedWrites::kBusLinks) >> (channel.index / 2) & 1U) != 0;
+    if (channel.kind == KindBus && channel.index < BusIndex::kAuxCount) {
+        return (m_screens.model.value(FixedParam::kBusLinks) >> (channel.index / 2) & 1U) != 0;
     }
     return false;
 }
@@ -272,7 +268,7 @@ void BankOverviewPage::switchPhantom(const BankCell& cell) {
     if (channel.kind != KindInput) {
         return;
     }
-    const ParamId id = paramId(KindInput, channel.index, kPhantomNumber);
+    const ParamId id = paramId(KindInput, channel.index, InputNumber::kPhantom);
     if (m_screens.model.value(id) != 0) {
         m_screens.model.write(ParamWrite::control(id, 0));
         return;
@@ -283,8 +279,8 @@ void BankOverviewPage::switchPhantom(const BankCell& cell) {
 
 void BankOverviewPage::writePan(const BankCell& cell) {
     const Channel channel = cell.channel();
-    m_screens.model.write(ParamWrite::fromDrag(paramId(KindInput, channel.index, kPanNumber),
-                                               toRaw(kPanKind, cell.strip().panSlider()->value())));
+    m_screens.model.write(ParamWrite::fromDrag(paramId(KindInput, channel.index, InputNumber::kPan),
+                                               toRaw(ValuePan, cell.strip().panSlider()->value())));
 }
 
 // The page's own bindings are the words that change what the whole grid shows; each cell,
@@ -295,11 +291,11 @@ void BankOverviewPage::bindParameters() {
         showLinks();
         selectCell(m_selectedCell);
     };
-    page.bind(LinkedWrites::kInputLinks, linksChanged);
-    page.bind(LinkedWrites::kBusLinks, linksChanged);
-    page.watchRange(kFirstSendMode, kLastSendMode,
+    page.bind(FixedParam::kInputLinks, linksChanged);
+    page.bind(FixedParam::kBusLinks, linksChanged);
+    page.watchRange(FixedParam::kFirstSendMode, FixedParam::kLastSendMode,
                     [this](ParamId, std::uint16_t) { m_screens.replay(m_route->bindings()); });
-    page.bindRange(ChannelColour::kFirstParam, kLastColour,
+    page.bindRange(FixedParam::kFirstChannelColour, FixedParam::kLastChannelColour,
                    [this](ParamId id, std::uint16_t value) {
                        const int cell = m_grid->cellIndexOfSlot(ChannelColour::slotOf(id));
                        if (cell >= 0) {

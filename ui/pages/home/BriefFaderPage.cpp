@@ -5,6 +5,7 @@
 #include "app/model/ChannelColour.h"
 #include "app/model/ChannelLabel.h"
 #include "app/model/StereoSendMode.h"
+#include "app/protocol/FixedParams.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/FaderPageMixTile.h"
 #include "ui/pages/home/FaderPageSendTile.h"
@@ -23,7 +24,6 @@ constexpr int kInputBanks[] = {0, 1};
 constexpr int kStereoEffectsAuxBanks[] = {2, 3};
 // The wheel; the panel's other encoders belong to the editors' parameters.
 constexpr int kFaderEncoder = 0;
-constexpr ParamId kLastColour = 5195;
 
 // The caption's format is translated first; its one number is the channel count.
 QString countedCaption(const char* format, int count) {
@@ -76,8 +76,8 @@ BriefFaderPage::BriefFaderPage(QWidget* parent, ScreenContext& screens, HomeNavi
 void BriefFaderPage::bindParameters() {
     ParamBindings& page = bindings();
     const auto relayOut = [this](ParamId, std::uint16_t) { m_rebuildTimer.start(); };
-    page.watchRange(StereoSendMode::kFirstWord, StereoSendMode::kLastWord, relayOut);
-    page.watchRange(ChannelColour::kFirstParam, kLastColour, relayOut);
+    page.watchRange(FixedParam::kFirstSendMode, FixedParam::kLastSendMode, relayOut);
+    page.watchRange(FixedParam::kFirstChannelColour, FixedParam::kLastChannelColour, relayOut);
     page.attach(m_inputs->bindings());
     page.attach(m_stereoEffectsAux->bindings());
     page.attach(m_sends->bindings());

@@ -3,6 +3,8 @@
 #include "app/core/Translation.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/ScreenModel.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
@@ -18,13 +20,7 @@
 
 namespace v32 {
 
-namespace {
-
-constexpr int kOnNumber = 235;
-constexpr int kFaderNumber = 236;
-constexpr int kFaderKind = 15;
-
-} // namespace
+namespace {} // namespace
 
 DcaPanel::DcaPanel(ScreenContext& screens, HomeNavigation& navigation, QWidget* parent)
     : StyledWidget(parent, QSize(), BoxStyle::plain())
@@ -60,15 +56,16 @@ DcaPanel::DcaPanel(ScreenContext& screens, HomeNavigation& navigation, QWidget* 
 
 void DcaPanel::bindParameters() {
     for (int index = 0; index < kDcaCount; ++index) {
-        m_bindings.bind(
-            paramId(KindDca, index, kOnNumber), [this, index](ParamId, std::uint16_t value) {
-                const bool on = value != 0;
-                strip(index).offButton()->setChecked(on);
-                strip(index).offButton()->setText(QString::fromUtf8(translate(on ? "ON" : "OFF")));
-            });
-        m_bindings.bind(paramId(KindDca, index, kFaderNumber),
+        m_bindings.bind(paramId(KindDca, index, DcaNumber::kDcaOn),
                         [this, index](ParamId, std::uint16_t value) {
-                            strip(index).setFaderLevel(toReal(kFaderKind, value));
+                            const bool on = value != 0;
+                            strip(index).offButton()->setChecked(on);
+                            strip(index).offButton()->setText(
+                                QString::fromUtf8(translate(on ? "ON" : "OFF")));
+                        });
+        m_bindings.bind(paramId(KindDca, index, DcaNumber::kFader),
+                        [this, index](ParamId, std::uint16_t value) {
+                            strip(index).setFaderLevel(toReal(ValueFaderLevel, value));
                         });
     }
 }

@@ -1,9 +1,10 @@
 #include "ui/pages/home/FaderPageMixTile.h"
 
 #include "app/model/BankTable.h"
-#include "app/model/FaderLevel.h"
 #include "app/model/MonitorSend.h"
 #include "app/model/ScreenModel.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
@@ -21,8 +22,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kFaderLevelKind = 15;
 constexpr int kSpacing = 4;
 
 } // namespace
@@ -91,7 +90,7 @@ void FaderPageMixTile::bindParameters() {
     for (const Cell& cell : m_cells) {
         CompactStrip* strip = cell.strip;
         m_parameters.bind(cell.channel.fader, [strip](ParamId, std::uint16_t value) {
-            strip->setFaderLevel(toReal(kFaderLevelKind, value));
+            strip->setFaderLevel(toReal(ValueFaderLevel, value));
         });
         m_parameters.bind(cell.channel.on, [strip](ParamId, std::uint16_t value) {
             strip->setMuted(FaderPageChannel::isMuted(value));
@@ -130,7 +129,7 @@ void FaderPageMixTile::stepSelected(int delta) {
     const ParamId id = m_cells[static_cast<std::size_t>(m_selected)].channel.fader;
     const std::uint16_t fader = m_screens.model.value(id);
     const std::uint16_t level =
-        steppedLevel(kFaderLevelKind, fader & FaderLevel::kLevelMask, delta);
+        steppedLevel(ValueFaderLevel, fader & FaderLevel::kLevelMask, delta);
     const std::uint16_t stepped = FaderLevel::withLevel(fader, level);
     if (stepped != fader) {
         m_screens.model.write(ParamWrite::control(id, stepped));
@@ -162,7 +161,7 @@ void FaderPageMixTile::onAction(int index, int action) {
 // redrawn from its own write.
 void FaderPageMixTile::writeFader(const Cell& cell) {
     const std::uint16_t fader = m_screens.model.value(cell.channel.fader);
-    const std::uint16_t level = toRaw(kFaderLevelKind, cell.strip->faderLevel());
+    const std::uint16_t level = toRaw(ValueFaderLevel, cell.strip->faderLevel());
     const std::uint16_t moved = FaderLevel::withLevel(fader, level);
     if (moved != fader) {
         m_screens.model.write(ParamWrite::fromDrag(cell.channel.fader, moved));

@@ -3,6 +3,8 @@
 #include "app/model/MonitorSend.h"
 #include "app/model/ScreenModel.h"
 #include "app/model/StereoSendMode.h"
+#include "app/protocol/SendLevel.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/StripWrites.h"
@@ -16,8 +18,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kSendLevelKind = 16;
 constexpr int kSpacing = 3;
 constexpr int kInputCount = 34;
 constexpr int kEffectCount = 4;
@@ -115,7 +115,7 @@ void FaderPageSendTile::bindParameters() {
         const Binding& binding = m_bindings[static_cast<std::size_t>(index)];
         FaderPageSendStrip* strip = m_strips[static_cast<std::size_t>(index)];
         m_parameters.bind(binding.shown, [strip](ParamId, std::uint16_t value) {
-            strip->setSendLevel(toReal(kSendLevelKind, value));
+            strip->setSendLevel(toReal(ValueSendLevel, value));
             strip->setPreFader(SendOnFader::isPreFader(value));
         });
         m_parameters.bind(binding.channel.on, [strip](ParamId, std::uint16_t value) {
@@ -150,7 +150,8 @@ void FaderPageSendTile::stepSelected(int delta) {
     }
     const Binding& binding = m_bindings[static_cast<std::size_t>(m_selected)];
     const std::uint16_t send = m_screens.model.value(binding.shown);
-    const std::uint16_t level = steppedLevel(kSendLevelKind, send & SendOnFader::kLevelMask, delta);
+    const std::uint16_t level =
+        steppedLevel(ValueSendLevel, send & SendLevel::kAllButPreFader, delta);
     const std::uint16_t stepped = SendOnFader::withLevel(send, level);
     if (stepped != send) {
         m_screens.model.write(ParamWrite::control(binding.send, stepped));
@@ -191,7 +192,7 @@ void FaderPageSendTile::writeLevel(int index) {
     const Binding& binding = m_bindings[static_cast<std::size_t>(index)];
     const std::uint16_t send = m_screens.model.value(binding.shown);
     const std::uint16_t level =
-        toRaw(kSendLevelKind, m_strips[static_cast<std::size_t>(index)]->sendLevel());
+        toRaw(ValueSendLevel, m_strips[static_cast<std::size_t>(index)]->sendLevel());
     const std::uint16_t moved = SendOnFader::withLevel(send, level);
     if (moved != send) {
         m_screens.model.write(ParamWrite::fromDrag(binding.send, moved));

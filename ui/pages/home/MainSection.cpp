@@ -6,6 +6,9 @@
 #include "app/model/LinkedWrites.h"
 #include "app/model/MonitorSend.h"
 #include "app/model/ScreenModel.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValueConversion.h"
 #include "ui/pages/HomeNavigation.h"
 #include "ui/pages/ScreenContext.h"
@@ -21,8 +24,6 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kFaderKind = 15;
 constexpr int kTitlePixels = 18;
 constexpr int kLinkPixels = 14;
 constexpr int kTitleHeight = 36;
@@ -31,7 +32,7 @@ constexpr int kPadding = 4;
 constexpr int kRadius = 4;
 
 Channel mainBus(int side) {
-    return {KindBus, MainSection::kMainLeftBus + side};
+    return {KindBus, BusIndex::kMainLeft + side};
 }
 
 } // namespace
@@ -78,18 +79,18 @@ MainSection::MainSection(ScreenContext& screens, HomeNavigation& navigation, QWi
 }
 
 bool MainSection::isLinked() const {
-    return (m_screens.model.value(LinkedWrites::kBusLinks) & kMainLinkBit) != 0;
+    return (m_screens.model.value(FixedParam::kBusLinks) & kMainLinkBit) != 0;
 }
 
 void MainSection::bindParameters() {
-    m_bindings.bind(LinkedWrites::kBusLinks, [this](ParamId, std::uint16_t value) {
+    m_bindings.bind(FixedParam::kBusLinks, [this](ParamId, std::uint16_t value) {
         m_link->setChecked((value & kMainLinkBit) != 0);
     });
     for (int side = 0; side < 2; ++side) {
         const Channel bus = mainBus(side);
         m_bindings.bind(paramId(bus.kind, bus.index, kNumberFader),
                         [this, side](ParamId, std::uint16_t value) {
-                            strip(side).setFaderLevel(toReal(kFaderKind, value));
+                            strip(side).setFaderLevel(toReal(ValueFaderLevel, value));
                         });
         m_bindings.bind(
             paramId(bus.kind, bus.index, kNumberOn),
@@ -120,12 +121,12 @@ void MainSection::onAction(int side, int action) {
 // holds the two sides linked but different.
 void MainSection::toggleLink() {
     ScreenModel& model = m_screens.model;
-    const std::uint16_t links = model.value(LinkedWrites::kBusLinks);
+    const std::uint16_t links = model.value(FixedParam::kBusLinks);
     if ((links & kMainLinkBit) == 0) {
-        const BusCopy copy(model, kMainLeftBus, kMainRightBus);
+        const BusCopy copy(model, BusIndex::kMainLeft, BusIndex::kMainRight);
         model.write(copy.writes());
     }
-    model.write(ParamWrite::control(LinkedWrites::kBusLinks,
+    model.write(ParamWrite::control(FixedParam::kBusLinks,
                                     static_cast<std::uint16_t>(links ^ kMainLinkBit)));
 }
 

@@ -21,8 +21,6 @@ class MainSection : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMainLeftBus = 16;
-    static constexpr int kMainRightBus = 17;
     static constexpr std::uint16_t kMainLinkBit = 1U << 8;
     static constexpr std::uint16_t kBackground = 0x18E3;
 

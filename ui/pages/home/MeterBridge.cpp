@@ -3,6 +3,8 @@
 #include "app/model/ChannelLabel.h"
 #include "app/model/ChannelSlot.h"
 #include "app/model/ScreenModel.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/LiveData.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/MeterReading.h"
 #include "ui/toolkit/style/FontCache.h"
@@ -14,23 +16,18 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kMonoInputs = 28;
 constexpr int kStereoInputs = 3;
-constexpr int kEffects = 4;
-constexpr int kAuxBuses = 14;
-constexpr int kMainLeftBus = 16;
 constexpr int kLabelPixels = 11;
 constexpr int kBarWidth = 10;
 constexpr int kPadding = 6;
 constexpr int kLabelGap = 2;
 constexpr int kRadius = 4;
-constexpr ParamId kFirstInputMeter = 2;
-constexpr ParamId kLastInputMeter = 18;
-constexpr ParamId kFirstBusMeter = 2854;
-constexpr ParamId kLastBusMeter = 2862;
-constexpr ParamId kFirstEffectMeter = 2864;
-constexpr ParamId kLastEffectMeter = 2867;
+// Two channels share an input or bus meter word; an effect return has one of its own.
+constexpr ParamId kLastInputMeter =
+    LiveData::kFirstInputMeter + InputIndex::kCount / LiveData::kChannelsPerMeterWord - 1;
+constexpr ParamId kLastBusMeter =
+    LiveData::kFirstBusMeter + BusIndex::kCount / LiveData::kChannelsPerMeterWord - 1;
+constexpr ParamId kLastEffectMeter = LiveData::kFirstEffectMeter + EffectIndex::kCount - 1;
 
 } // namespace
 
@@ -60,23 +57,23 @@ MeterBridge::MeterBridge(ScreenContext& screens, QWidget* parent)
 }
 
 Channel MeterBridge::channelOf(int bar) {
-    if (bar < kMonoInputs) {
+    if (bar < InputIndex::kMonoCount) {
         return {KindInput, bar};
     }
-    bar -= kMonoInputs;
+    bar -= InputIndex::kMonoCount;
     if (bar < kStereoInputs) {
-        return {KindInput, kMonoInputs + 2 * bar};
+        return {KindInput, InputIndex::kMonoCount + 2 * bar};
     }
     bar -= kStereoInputs;
-    if (bar < kEffects) {
+    if (bar < EffectIndex::kCount) {
         return {KindEffect, bar};
     }
-    bar -= kEffects;
-    if (bar < kAuxBuses) {
+    bar -= EffectIndex::kCount;
+    if (bar < BusIndex::kAuxCount) {
         return {KindBus, bar};
     }
-    bar -= kAuxBuses;
-    return bar < 2 ? Channel{KindBus, kMainLeftBus + bar} : Channel{};
+    bar -= BusIndex::kAuxCount;
+    return bar < 2 ? Channel{KindBus, BusIndex::kMainLeft + bar} : Channel{};
 }
 
 void MeterBridge::nameBars() {
@@ -113,9 +110,9 @@ void MeterBridge::requestMeters() {
         return;
     }
     m_sinceRequest.start();
-    m_screens.model.requestRange(kFirstInputMeter, kLastInputMeter);
-    m_screens.model.requestRange(kFirstBusMeter, kLastBusMeter);
-    m_screens.model.requestRange(kFirstEffectMeter, kLastEffectMeter);
+    m_screens.model.requestRange(LiveData::kFirstInputMeter, kLastInputMeter);
+    m_screens.model.requestRange(LiveData::kFirstBusMeter, kLastBusMeter);
+    m_screens.model.requestRange(LiveData::kFirstEffectMeter, kLastEffectMeter);
 }
 
 QSize MeterBridge::sizeHint() const {

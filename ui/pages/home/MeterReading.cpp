@@ -1,5 +1,9 @@
 #include "ui/pages/home/MeterReading.h"
 
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FaderLevel.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/LiveData.h"
 #include "ui/toolkit/widgets/MeterLevel.h"
 
 #include <algorithm>
@@ -8,14 +12,6 @@
 namespace v32::meters {
 
 namespace {
-
-constexpr ParamId kFirstInputMeter = 2;
-constexpr ParamId kFirstBusMeter = 2854;
-constexpr ParamId kFirstEffectMeter = 2864;
-constexpr int kMainLeftBus = 16;
-constexpr int kMainRightBus = 17;
-constexpr std::uint16_t kLevelMask = 0x3FFF;
-constexpr int kZeroDecibelRaw = 1200;
 constexpr double kMainFaderCeiling = 10.0;
 constexpr double kSilentGain = 1e-6;
 
@@ -35,11 +31,11 @@ std::int8_t sharedByte(const ParamReader& values, ParamId first, int index) {
 
 std::uint16_t busFaderRaw(const ParamReader& values, int bus) {
     const std::uint16_t raw = values.value(paramId(KindBus, bus, kNumberFader));
-    if (bus != kMainLeftBus && bus != kMainRightBus) {
+    if (bus != BusIndex::kMainLeft && bus != BusIndex::kMainRight) {
         return raw;
     }
-    const std::uint16_t scaling = values.value(kMainScaling);
-    const int percent = bus == kMainLeftBus ? scaling & 0xFF : scaling >> 8;
+    const std::uint16_t scaling = values.value(FixedParam::kMainOutputScaling);
+    const int percent = bus == BusIndex::kMainLeft ? scaling & 0xFF : scaling >> 8;
     return scaledMainFader(raw, percent);
 }
 
@@ -53,18 +49,19 @@ MeterPair channelMeters(const ParamReader& values, Channel channel) {
     switch (channel.kind) {
     case KindInput:
         if (isStereoLeftInput(channel.index)) {
-            return {sharedByte(values, kFirstInputMeter, channel.index),
-                    sharedByte(values, kFirstInputMeter, channel.index + 1)};
+            return {sharedByte(values, LiveData::kFirstInputMeter, channel.index),
+                    sharedByte(values, LiveData::kFirstInputMeter, channel.index + 1)};
         }
-        return same(sharedByte(values, kFirstInputMeter, channel.index));
+        return same(sharedByte(values, LiveData::kFirstInputMeter, channel.index));
     case KindEffect: {
         const std::uint16_t word =
-            values.value(static_cast<ParamId>(kFirstEffectMeter + channel.index));
+            values.value(static_cast<ParamId>(LiveData::kFirstEffectMeter + channel.index));
         return {highByte(word), lowByte(word)};
     }
     case KindBus: {
-        const int level = postFaderLevel(sharedByte(values, kFirstBusMeter, channel.index),
-                                         busFaderRaw(values, channel.index));
+        const int level =
+            postFaderLevel(sharedByte(values, LiveData::kFirstBusMeter, channel.index),
+                           busFaderRaw(values, channel.index));
         return same(static_cast<std::int8_t>(level));
     }
     default:
@@ -73,10 +70,10 @@ MeterPair channelMeters(const ParamReader& values, Channel channel) {
 }
 
 std::uint16_t scaledMainFader(std::uint16_t faderRaw, int percent) {
-    const double decibels = ((faderRaw & kLevelMask) - kZeroDecibelRaw) / 10.0;
+    const double decibels = ((faderRaw & FaderLevel::kLevelMask) - FaderLevel::kUnity) / 10.0;
     const double gain = std::max(kSilentGain, percent / 100.0 * std::pow(10.0, decibels / 20.0));
     const double tenths = std::min(std::round(200.0 * std::log10(gain)), kMainFaderCeiling * 10);
-    return static_cast<std::uint16_t>(std::lround(tenths) + kZeroDecibelRaw);
+    return static_cast<std::uint16_t>(std::lround(tenths) + FaderLevel::kUnity);
 }
 
 int bridgeValue(std::int8_t decibels) {

@@ -13,7 +13,6 @@ namespace v32 {
 // measured before the bus fader, so the screens add the fader themselves.
 namespace meters {
 
-inline constexpr ParamId kMainScaling = 5202;
 // The bridge bars count the meter scale's segments, ten steps each.
 inline constexpr int kBridgeRange = 120;
 inline constexpr int kBridgeStepsPerSegment = 10;

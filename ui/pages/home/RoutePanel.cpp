@@ -4,6 +4,9 @@
 #include "app/model/ChannelSlot.h"
 #include "app/model/RouteSends.h"
 #include "app/model/ScreenModel.h"
+#include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/ParamNumbers.h"
+#include "app/protocol/ValueKindId.h"
 #include "app/values/ValuePosition.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/toolkit/style/FontCache.h"
@@ -15,22 +18,11 @@
 namespace v32 {
 
 namespace {
-
-constexpr int kSendLevelKind = 16;
 constexpr int kCaptionPixels = 16;
 constexpr int kPadding = 4;
 constexpr int kRadius = 4;
-constexpr int kMainLeftBus = 16;
 // The send numbers of each kind: inputs to the AUX buses, FX and MAIN, the stereo inputs'
 // right half to MAIN R; the buses' monitor sends; the effect returns' sends.
-constexpr int kFirstInputSend = 13;
-constexpr int kLastAuxSend = 26;
-constexpr int kMainRightSend = 30;
-constexpr int kLastInputSend = 36;
-constexpr int kBusMonitorLeft = 84;
-constexpr int kBusMonitorRight = 85;
-constexpr int kEffectFirstSend = 183;
-constexpr int kEffectLastSend = 202;
 
 // A bus cell is named by the user's name of the bus it sends to, else by its number.
 QString cellName(const ScreenContext& screens, int slot, const QString& fallback) {
@@ -86,18 +78,18 @@ void RoutePanel::bindSends() {
     };
     switch (m_channel.kind) {
     case KindInput:
-        bindNumbers(m_channel, kFirstInputSend, kLastInputSend);
+        bindNumbers(m_channel, InputNumber::kFirstBusSend, InputNumber::kLastEffectSend);
         if (isStereoLeftInput(m_channel.index)) {
             const Channel right{KindInput, m_channel.index + 1};
-            bindNumbers(right, kFirstInputSend, kLastAuxSend);
-            bindNumbers(right, kMainRightSend, kMainRightSend);
+            bindNumbers(right, InputNumber::kFirstBusSend, InputNumber::kLastAuxSend);
+            bindNumbers(right, InputNumber::kMainRightSend, InputNumber::kMainRightSend);
         }
         break;
     case KindBus:
-        bindNumbers(m_channel, kBusMonitorLeft, kBusMonitorRight);
+        bindNumbers(m_channel, BusNumber::kMonitorLeftSend, BusNumber::kMonitorRightSend);
         break;
     case KindEffect:
-        bindNumbers(m_channel, kEffectFirstSend, kEffectLastSend);
+        bindNumbers(m_channel, EffectNumber::kFirstAuxSend, EffectNumber::kMonitorRightSend);
         break;
     default:
         break;
@@ -125,7 +117,7 @@ void RoutePanel::nameCells() {
     for (int side = 0; side < RouteMatrix::kMainCells; ++side) {
         m_matrix->setCellLabel(
             RouteMatrix::SectionMain, side,
-            cellName(m_screens, ChannelSlot::of(KindBus, kMainLeftBus + side), sides[side]));
+            cellName(m_screens, ChannelSlot::of(KindBus, BusIndex::kMainLeft + side), sides[side]));
     }
 }
 
@@ -137,7 +129,7 @@ void RoutePanel::onCellMoved(const RouteMatrixEvent& event) {
     }
     const ParamId shown =
         RouteSends::shownId(m_screens.model, m_channel, event.section, event.cell);
-    const std::uint16_t level = rawOfPosition(kSendLevelKind, event.normalised);
+    const std::uint16_t level = rawOfPosition(ValueSendLevel, event.normalised);
     m_screens.model.write(
         ParamWrite::fromDrag(written, RouteSends::withLevel(m_screens.model.value(shown), level)));
 }
