@@ -3,6 +3,8 @@
 #include "app/core/ProductConstants.h"
 #include "platform/ProgramPictures.h"
 #include "platform/WindowPlacement.h"
+#include "ui/toolkit/style/Palette.h"
+#include "ui/toolkit/style/Rgb565.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,7 +25,7 @@ MainWindow::MainWindow(QWidget* parent)
         setWindowIcon(icon);
     }
     // Around a screen smaller than the window.
-    setPalette(QPalette(Qt::black));
+    setPalette(QPalette(rgb565ToColor(palette::kBlack)));
     setAutoFillBackground(true);
     resize(WindowPlacement::logicalSize());
     // Wheel events go to the widget under the pointer, so only the application sees them all.

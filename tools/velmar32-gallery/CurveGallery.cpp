@@ -4,6 +4,7 @@
 #include "ui/toolkit/graphs/EqCompactGraph.h"
 #include "ui/toolkit/graphs/EqGraph.h"
 #include "ui/toolkit/graphs/GateGraph.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 
 #include <QMouseEvent>
@@ -15,7 +16,7 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kScreenBackground = 0x1209;
+constexpr std::uint16_t kScreenBackground = palette::kScreenBackground;
 
 // The screen's colour behind the widgets, as a page would have it.
 QWidget* backdrop(QSize size) {

@@ -3,6 +3,7 @@
 #include "ui/toolkit/framework/SelectionGroup.h"
 #include "ui/toolkit/framework/StackContainer.h"
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 
@@ -12,10 +13,10 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kPanelColour = 0x2104;
-constexpr std::uint16_t kTabBorder = 0xA514;
-constexpr std::uint16_t kCheckedColour = 0x24BE;
-constexpr std::uint16_t kBoxColour = 0x4208;
+constexpr std::uint16_t kPanelColour = palette::kGrey12;
+constexpr std::uint16_t kTabBorder = palette::kGrey64;
+constexpr std::uint16_t kCheckedColour = palette::kAccentBlue;
+constexpr std::uint16_t kBoxColour = palette::kGrey25;
 constexpr std::array<const char*, 3> kTabCaptions{"SCENE", "COPY", "LAMP"};
 
 TextLabel* makeLabel(QWidget* parent, const char* caption, int pixelSize, FontCache& fonts) {

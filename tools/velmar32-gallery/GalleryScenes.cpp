@@ -9,6 +9,7 @@
 #include "ui/toolkit/framework/ProgressOverlay.h"
 #include "ui/toolkit/framework/RootScreen.h"
 #include "ui/toolkit/framework/Toast.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/textentry/KeyboardEntry.h"
 #include "ui/toolkit/textentry/OnScreenKeyboard.h"
 #include "ui/toolkit/textentry/TextEntryPopup.h"
@@ -46,7 +47,8 @@ QWidget* showOnline(GalleryStage& stage) {
 
 QWidget* showToast(GalleryStage& stage) {
     openSample(stage);
-    stage.root.toast().showMessage(QString::fromUtf8(translate("SAVE SUCCESS!")), 0x07E0, 1500);
+    stage.root.toast().showMessage(QString::fromUtf8(translate("SAVE SUCCESS!")), palette::kGreen,
+                                   1500);
     return nullptr;
 }
 
@@ -67,7 +69,7 @@ QWidget* showConnectionIssue(GalleryStage& stage) {
 TextLabel* addNameField(GalleryStage& stage) {
     auto* field = new TextLabel(&stage.root.screenLayer(), QStringLiteral("VELMAR32"));
     field->setFont(stage.context.fonts.fontOfSize(24));
-    field->setBackground(0x4208);
+    field->setBackground(palette::kGrey25);
     field->setRadius(6);
     field->setGeometry(440, 300, 400, 56);
     field->show();

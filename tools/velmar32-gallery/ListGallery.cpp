@@ -1,6 +1,7 @@
 #include "GalleryContext.h"
 #include "GalleryScene.h"
 #include "app/protocol/ParamId.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/widgets/PatchGrid.h"
 #include "ui/toolkit/widgets/RouteMatrix.h"
@@ -17,7 +18,7 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kScreenBackground = 0x1209;
+constexpr std::uint16_t kScreenBackground = palette::kScreenBackground;
 constexpr std::uint16_t kPreFader = 0x8000;
 
 // The screen's colour behind the widgets, as a page would have it.
@@ -79,7 +80,7 @@ QWidget* showPatchGrid(GalleryStage& stage) {
     auto* grid = new PatchGrid(stage.context.fonts, screen);
     grid->setGeometry(20, 20, 480, 320);
     grid->setConnection(3, 6);
-    grid->setHighlightedDot(5, 5, 0x07E0);
+    grid->setHighlightedDot(5, 5, palette::kGreen);
     const QPointF finger(grid->columnX(9), grid->rowY(2));
     QMouseEvent press(QEvent::MouseButtonPress, finger, grid->mapToGlobal(finger), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);

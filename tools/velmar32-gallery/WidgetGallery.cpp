@@ -1,6 +1,7 @@
 #include "GalleryContext.h"
 #include "GalleryScenes.h"
 #include "ui/toolkit/graphs/EqCompactGraph.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/widgets/BriefStrip.h"
 #include "ui/toolkit/widgets/Button.h"
@@ -27,8 +28,8 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kScreenBackground = 0x1209;
-constexpr std::uint16_t kCaptionColour = 0xC618;
+constexpr std::uint16_t kScreenBackground = palette::kScreenBackground;
+constexpr std::uint16_t kCaptionColour = palette::kGrey77;
 
 // The screen's colour behind the widgets, as a page would have it.
 QWidget* backdrop(QSize size) {

@@ -1,5 +1,6 @@
 #include "ui/toolkit/framework/ConnectionIssueOverlay.h"
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 
@@ -7,11 +8,11 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kTextColour = 0xFFFF;
+constexpr std::uint16_t kTextColour = palette::kWhite;
 
 BoxStyle darkening() {
     BoxStyle style;
-    style.background = 0;
+    style.background = palette::kBlack;
     style.backgroundOpacity = ConnectionIssueOverlay::kOpacity;
     return style;
 }

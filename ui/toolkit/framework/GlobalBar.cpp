@@ -4,6 +4,7 @@
 #include "ui/toolkit/framework/SelectionGroup.h"
 #include "ui/toolkit/style/FontCache.h"
 #include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/ImageView.h"
 #include "ui/toolkit/widgets/MiniMeter.h"
@@ -13,10 +14,9 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kBarBackground = 0x4208;
-constexpr std::uint16_t kTabBorder = 0xA514;
-constexpr std::uint16_t kSeparatorColour = 0x630C;
-constexpr std::uint16_t kWhite = 0xFFFF;
+constexpr std::uint16_t kBarBackground = palette::kGrey25;
+constexpr std::uint16_t kTabBorder = palette::kGrey64;
+constexpr std::uint16_t kSeparatorColour = palette::kGrey38;
 constexpr int kCheckedOpacity = 127;
 constexpr int kTabWidth = 112;
 constexpr int kLrTabWidth = 32;
@@ -43,7 +43,8 @@ constexpr int kLrBars = 2;
 
 // The colour each tab shows while it is the chosen one.
 constexpr std::array<std::uint16_t, GlobalBar::kTabCount> kCheckedColours{
-    0x24BE, 0x24BE, 0x9A3D, 0xFC60, 0x0575, 0x8410,
+    palette::kAccentBlue, palette::kAccentBlue, palette::kViolet,
+    palette::kDarkOrange, palette::kTeal,       palette::kGrey51,
 };
 
 } // namespace
@@ -92,7 +93,7 @@ StyledWidget* GlobalBar::addTab(const char* english, int width, bool bordered) {
     tab->setAccessibleName(caption);
     auto* label = new TextLabel(tab, caption);
     label->setFont(m_fonts.fontOfSize(kCaptionPixelSize));
-    label->setTextColour(kWhite);
+    label->setTextColour(palette::kWhite);
     applyFlexStyle(*tab, FlexFlow::Column, FlexAlign::Center, FlexAlign::Center, FlexAlign::Center,
                    kMeterGap)
         ->addWidget(label);
@@ -119,7 +120,8 @@ StyledWidget* GlobalBar::addMeterTab(const char* caption, int width, bool border
 
 StyledWidget* GlobalBar::addPictureTab(const char* caption, const char* picture) {
     StyledWidget* tab = addTab(caption, kTabWidth, true);
-    auto* image = new ImageView(tab, m_images.recoloured(QString::fromUtf8(picture), kWhite));
+    auto* image =
+        new ImageView(tab, m_images.recoloured(QString::fromUtf8(picture), palette::kWhite));
     // The picture takes what the caption leaves of the tab's height.
     image->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     applyBoxStyle(*image, {.width = kContentSize, .height = grow(1)});

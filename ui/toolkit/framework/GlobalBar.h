@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
@@ -35,8 +36,8 @@ public:
     static constexpr int kTabCount = 6;
     static constexpr int kBankCount = 4;
     static constexpr int kMeterMaximum = 60;
-    static constexpr std::uint16_t kOnlineColour = 0x07E0;
-    static constexpr std::uint16_t kOfflineColour = 0xF800;
+    static constexpr std::uint16_t kOnlineColour = palette::kGreen;
+    static constexpr std::uint16_t kOfflineColour = palette::kRed;
 
     GlobalBar(FontCache& fonts, ImageCache& images, QWidget* parent = nullptr);
     ~GlobalBar() override;

@@ -1,6 +1,7 @@
 #include "ui/toolkit/framework/ProgressOverlay.h"
 
 #include "ui/toolkit/framework/Spinner.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 
@@ -10,13 +11,13 @@ namespace {
 
 constexpr int kDimOpacity = 178;
 constexpr int kGap = 24;
-constexpr std::uint16_t kLabelBackground = 0x4208;
+constexpr std::uint16_t kLabelBackground = palette::kGrey25;
 constexpr int kLabelPadding = 12;
 constexpr int kLabelRadius = 8;
 
 BoxStyle dimStyle() {
     BoxStyle style;
-    style.background = 0;
+    style.background = palette::kBlack;
     style.backgroundOpacity = kDimOpacity;
     return style;
 }

@@ -3,6 +3,7 @@
 #include "ui/toolkit/framework/OpenArgument.h"
 #include "ui/toolkit/framework/OverlayLayer.h"
 #include "ui/toolkit/framework/PageId.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 #include "ui/toolkit/textentry/TextEntryMode.h"
 
@@ -43,7 +44,7 @@ class RootScreen : public StyledWidget {
 
 public:
     static constexpr QSize kSize{1280, 800};
-    static constexpr std::uint16_t kBackground = 0x1209;
+    static constexpr std::uint16_t kBackground = palette::kScreenBackground;
     static constexpr int kPadding = 4;
 
     explicit RootScreen(const RootScreenSetup& setup, QWidget* parent = nullptr);

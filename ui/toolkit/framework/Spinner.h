@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <QVariantAnimation>
@@ -16,8 +17,8 @@ public:
     static constexpr int kDefaultPeriodMs = 1000;
     static constexpr int kDefaultArcDegrees = 60;
     static constexpr int kArcWidth = 10;
-    static constexpr std::uint16_t kRingColour = 0x4208;
-    static constexpr std::uint16_t kArcColour = 0x24BE;
+    static constexpr std::uint16_t kRingColour = palette::kGrey25;
+    static constexpr std::uint16_t kArcColour = palette::kAccentBlue;
 
     explicit Spinner(QWidget* parent = nullptr, int periodMs = kDefaultPeriodMs,
                      int arcDegrees = kDefaultArcDegrees);

@@ -1,6 +1,7 @@
 #include "ui/toolkit/framework/Toast.h"
 
 #include "app/core/Clock.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 
@@ -8,8 +9,8 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kLabelBackground = 0x2104;
-constexpr std::uint16_t kLabelBorder = 0xFFFF;
+constexpr std::uint16_t kLabelBackground = palette::kGrey12;
+constexpr std::uint16_t kLabelBorder = palette::kWhite;
 constexpr int kLabelRadius = 12;
 const QMargins kLabelPadding(48, 16, 48, 16);
 

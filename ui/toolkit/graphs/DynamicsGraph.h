@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/graphs/DynamicsCurve.h"
 #include "ui/toolkit/graphs/HandleGraph.h"
+#include "ui/toolkit/style/Palette.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,7 +20,7 @@ class DynamicsGraph : public HandleGraph {
 
 public:
     static constexpr QSize kDefaultSize{320, 240};
-    static constexpr std::uint16_t kDefaultCurveColour = 0x055E;
+    static constexpr std::uint16_t kDefaultCurveColour = palette::kSkyBlue;
 
     // Empty grids stand for the default ones.
     explicit DynamicsGraph(FontCache& fonts, QWidget* parent = nullptr,

@@ -3,6 +3,7 @@
 #include "app/values/ValueText.h"
 #include "ui/toolkit/graphs/EqPlotPainter.h"
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 
 #include <QEvent>
@@ -20,26 +21,26 @@ namespace v32 {
 namespace {
 
 constexpr int kFontPixels = 10;
-constexpr std::uint16_t kTextColour = 0xFFFF;
-constexpr std::uint16_t kBackground = 0x0000;
+constexpr std::uint16_t kTextColour = palette::kWhite;
+constexpr std::uint16_t kBackground = palette::kBlack;
 constexpr int kRadius = 3;
 
-constexpr std::uint16_t kOuterGridColour = 0x738E;
-constexpr std::uint16_t kInnerGridColour = 0x4A49;
-constexpr std::uint16_t kCompactZeroLineColour = 0x3186;
+constexpr std::uint16_t kOuterGridColour = palette::kGrey44;
+constexpr std::uint16_t kInnerGridColour = palette::kGrey28;
+constexpr std::uint16_t kCompactZeroLineColour = palette::kGrey19;
 
-constexpr std::uint16_t kDraggedResponseColour = 0x4A49;
+constexpr std::uint16_t kDraggedResponseColour = palette::kGrey28;
 constexpr int kDraggedResponseOpacity = 127;
 
-constexpr std::uint16_t kHighPassHandleColour = 0xF800;
-constexpr std::uint16_t kLowPassHandleColour = 0x001F;
-constexpr std::uint16_t kBandHandleColour = 0xFB37;
+constexpr std::uint16_t kHighPassHandleColour = palette::kRed;
+constexpr std::uint16_t kLowPassHandleColour = palette::kBlue;
+constexpr std::uint16_t kBandHandleColour = palette::kPink;
 constexpr int kBandHandleOpacity = 153;
-constexpr std::uint16_t kDraggedHandleColour = 0x07E0;
+constexpr std::uint16_t kDraggedHandleColour = palette::kGreen;
 
 constexpr int kTooltipWidth = 64;
 constexpr int kTooltipLines = 3;
-constexpr std::uint16_t kTooltipColour = 0xFB37;
+constexpr std::uint16_t kTooltipColour = palette::kPink;
 constexpr int kTooltipOpacity = 76;
 constexpr int kTooltipPadding = 3;
 

@@ -3,6 +3,7 @@
 #include "ui/toolkit/graphs/EqCurve.h"
 #include "ui/toolkit/graphs/EqPlotLayout.h"
 #include "ui/toolkit/graphs/RtaBars.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <QTimer>
@@ -24,9 +25,9 @@ class EqGraph : public StyledWidget {
 public:
     static constexpr QSize kDefaultSize{304, 140};
     static constexpr int kRecomputeIntervalMs = 100;
-    static constexpr std::uint16_t kDefaultCurveColour = 0xF206;
+    static constexpr std::uint16_t kDefaultCurveColour = palette::kCoral;
     static constexpr int kDefaultFillOpacity = 102;
-    static constexpr std::uint16_t kDefaultRtaColour = 0x041F;
+    static constexpr std::uint16_t kDefaultRtaColour = palette::kAzure;
 
     // Empty grids stand for the default frequency and gain grids.
     explicit EqGraph(FontCache& fonts, QWidget* parent = nullptr,

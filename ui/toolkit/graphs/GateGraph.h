@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/graphs/GateEnvelope.h"
 #include "ui/toolkit/graphs/HandleGraph.h"
+#include "ui/toolkit/style/Palette.h"
 
 #include <cstdint>
 #include <vector>
@@ -18,7 +19,7 @@ class GateGraph : public HandleGraph {
 
 public:
     static constexpr QSize kDefaultSize{320, 240};
-    static constexpr std::uint16_t kDefaultEnvelopeColour = 0x055E;
+    static constexpr std::uint16_t kDefaultEnvelopeColour = palette::kSkyBlue;
 
     // Empty grids stand for the default ones.
     explicit GateGraph(FontCache& fonts, QWidget* parent = nullptr,

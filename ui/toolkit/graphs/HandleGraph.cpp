@@ -2,6 +2,7 @@
 
 #include "ui/toolkit/graphs/EqPlotPainter.h"
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 
 #include <QEvent>
@@ -14,15 +15,15 @@ namespace v32 {
 namespace {
 
 constexpr int kFontPixels = 12;
-constexpr std::uint16_t kTextColour = 0xFFFF;
-constexpr std::uint16_t kBackground = 0x0000;
+constexpr std::uint16_t kTextColour = palette::kWhite;
+constexpr std::uint16_t kBackground = palette::kBlack;
 constexpr int kRadius = 3;
-constexpr std::uint16_t kOuterGridColour = 0x630C;
-constexpr std::uint16_t kInnerGridColour = 0x4208;
+constexpr std::uint16_t kOuterGridColour = palette::kGrey38;
+constexpr std::uint16_t kInnerGridColour = palette::kGrey25;
 constexpr int kEnabledFillOpacity = 153;
 constexpr int kDisabledFillOpacity = 76;
-constexpr std::uint16_t kEnabledHandleColour = 0xFCC0;
-constexpr std::uint16_t kDisabledHandleColour = 0x9CF3;
+constexpr std::uint16_t kEnabledHandleColour = palette::kSelectionOrange;
+constexpr std::uint16_t kDisabledHandleColour = palette::kGrey61;
 
 BoxStyle graphStyle() {
     BoxStyle style = BoxStyle::plain();

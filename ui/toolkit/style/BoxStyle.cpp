@@ -1,19 +1,14 @@
 #include "ui/toolkit/style/BoxStyle.h"
 
+#include "ui/toolkit/style/Palette.h"
+
 namespace v32 {
-
-namespace {
-
-constexpr std::uint16_t kThemeBackground = 0x2946;
-constexpr std::uint16_t kThemeBorder = 0x2986;
-
-} // namespace
 
 BoxStyle BoxStyle::theme() {
     BoxStyle style;
-    style.background = kThemeBackground;
+    style.background = palette::kThemeBackground;
     style.backgroundOpacity = 255;
-    style.border = kThemeBorder;
+    style.border = palette::kThemeBorder;
     style.borderWidth = 1;
     return style;
 }

@@ -1,5 +1,6 @@
 #include "ui/toolkit/textentry/CandidatePanel.h"
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 
@@ -9,9 +10,9 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kPanelBackground = 0x2124;
-constexpr std::uint16_t kWordColour = 0xFFFF;
-constexpr std::uint16_t kPageKeyColour = 0x9CD3;
+constexpr std::uint16_t kPanelBackground = palette::kGrey13;
+constexpr std::uint16_t kWordColour = palette::kWhite;
+constexpr std::uint16_t kPageKeyColour = palette::kGrey60;
 constexpr int kGap = 4;
 constexpr int kDisabledOpacity = 80;
 constexpr int kWordPadding = 12;

@@ -1,6 +1,7 @@
 #include "ui/toolkit/textentry/KeyboardEntry.h"
 
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/textentry/CandidatePanel.h"
 #include "ui/toolkit/textentry/KeyboardTextArea.h"
@@ -14,8 +15,8 @@ namespace {
 constexpr int kTextAreaFontSize = 32;
 constexpr int kCandidateFontSize = 32;
 constexpr int kKeyFontSize = 20;
-constexpr std::uint16_t kTextAreaBackground = 0x2104;
-constexpr std::uint16_t kTextAreaBorder = 0x07E0;
+constexpr std::uint16_t kTextAreaBackground = palette::kGrey12;
+constexpr std::uint16_t kTextAreaBorder = palette::kGreen;
 constexpr int kTextAreaWidthPercent = 30;
 constexpr int kKeyboardHeightPercent = 50;
 // The number pad needs no more than half the screen's width.

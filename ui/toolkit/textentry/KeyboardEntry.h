@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/textentry/OnScreenKeyboard.h"
 #include "ui/toolkit/textentry/PinyinInputMethod.h"
 
@@ -22,7 +23,7 @@ public:
     static constexpr int kTextAreaMinimumHeight = 64;
     static constexpr int kTextModeHeight = 140;
     static constexpr int kNumberModeHeight = 72;
-    static constexpr std::uint16_t kShadowColour = 0x07E0;
+    static constexpr std::uint16_t kShadowColour = palette::kGreen;
     static constexpr int kShadowWidth = 20;
 
     // The parts are made on the screen, hidden.

@@ -1,5 +1,6 @@
 #include "ui/toolkit/textentry/OnScreenKeyboard.h"
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 
@@ -9,10 +10,10 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kKeyboardBackground = 0x18E3;
-constexpr std::uint16_t kCharacterKey = 0x4A69;
-constexpr std::uint16_t kControlKey = 0x2945;
-constexpr std::uint16_t kOkKey = 0x0400;
+constexpr std::uint16_t kKeyboardBackground = palette::kGrey9;
+constexpr std::uint16_t kCharacterKey = palette::kGrey29;
+constexpr std::uint16_t kControlKey = palette::kGrey15;
+constexpr std::uint16_t kOkKey = palette::kDarkGreen;
 constexpr int kGap = 6;
 constexpr int kPadding = 8;
 constexpr int kKeyRadius = 6;

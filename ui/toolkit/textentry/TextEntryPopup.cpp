@@ -3,6 +3,7 @@
 #include "ui/toolkit/framework/OverlayLayer.h"
 #include "ui/toolkit/style/FontCache.h"
 #include "ui/toolkit/style/ImageCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/textentry/KeyboardEntry.h"
 #include "ui/toolkit/textentry/KeyboardTextArea.h"
@@ -14,15 +15,15 @@ namespace v32 {
 namespace {
 
 constexpr int kNativeFontSize = 24;
-constexpr std::uint16_t kEditIconColour = 0xFFFF;
+constexpr std::uint16_t kEditIconColour = palette::kWhite;
 constexpr int kEditIconGap = 8;
 constexpr QSize kAreaWithoutTarget(384, 48);
 
 QString nativeBoxStyleSheet() {
     return QStringLiteral("QLineEdit { background: %1; color: white; border: 2px solid %2;"
                           " selection-background-color: %3; }")
-        .arg(rgb565ToColor(0x2104).name(), rgb565ToColor(0x07E0).name(),
-             rgb565ToColor(0x24BE).name());
+        .arg(rgb565ToColor(palette::kGrey12).name(), rgb565ToColor(palette::kGreen).name(),
+             rgb565ToColor(palette::kAccentBlue).name());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/toolkit/widgets/Button.h"
 
+#include "ui/toolkit/style/Palette.h"
+
 namespace v32 {
 
 namespace {
@@ -30,17 +32,17 @@ void Button::setColour(ButtonColour colour) {
 ButtonLook Button::activeLook(ButtonColour colour) {
     switch (colour) {
     case ButtonColour::Red:
-        return gradientLook(0xE002, 0x7800);
+        return gradientLook(palette::kButtonRed, palette::kButtonRedShade);
     case ButtonColour::Orange:
-        return gradientLook(0xF4C0, 0x6A40);
+        return gradientLook(palette::kButtonOrange, palette::kButtonOrangeShade);
     case ButtonColour::Teal:
-        return gradientLook(0x156C, 0x0286);
+        return gradientLook(palette::kButtonTeal, palette::kButtonTealShade);
     case ButtonColour::Green:
-        return gradientLook(0x2567, 0x0300);
+        return gradientLook(palette::kButtonGreen, palette::kButtonGreenShade);
     case ButtonColour::Blue:
         break;
     }
-    return gradientLook(0x34DF, 0x020F);
+    return gradientLook(palette::kButtonBlue, palette::kButtonBlueShade);
 }
 
 } // namespace v32

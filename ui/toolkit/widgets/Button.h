@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/widgets/ButtonBase.h"
 
 namespace v32 {
@@ -19,8 +20,8 @@ class Button : public ButtonBase {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kIdleBackground = 0x5AEB;
-    static constexpr std::uint16_t kIdleGradient = 0x3186;
+    static constexpr std::uint16_t kIdleBackground = palette::kGrey35;
+    static constexpr std::uint16_t kIdleGradient = palette::kGrey19;
 
     explicit Button(QWidget* parent = nullptr, const QString& text = QString());
 

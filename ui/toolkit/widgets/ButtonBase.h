@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <QString>
@@ -26,10 +27,10 @@ class ButtonBase : public StyledWidget {
 public:
     static constexpr int kRadius = 4;
     static constexpr int kBorderOpacity = 102;
-    static constexpr std::uint16_t kTextColour = 0xFFFF;
+    static constexpr std::uint16_t kTextColour = palette::kWhite;
     static constexpr int kBottomBarHeight = 8;
-    static constexpr std::uint16_t kBottomBarBackground = 0x39E8;
-    static constexpr std::uint16_t kBottomBarIndicator = 0x07E0;
+    static constexpr std::uint16_t kBottomBarBackground = palette::kGrey23;
+    static constexpr std::uint16_t kBottomBarIndicator = palette::kGreen;
 
     QString text() const { return m_text; }
     void setText(const QString& text);

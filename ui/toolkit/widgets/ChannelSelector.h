@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/widgets/ButtonBase.h"
 
 #include <QImage>
@@ -20,7 +21,7 @@ public:
         Next = 1,
     };
 
-    static constexpr std::uint16_t kCheckedColour = 0x0377;
+    static constexpr std::uint16_t kCheckedColour = palette::kCheckedBlue;
 
     explicit ChannelSelector(ImageCache& images, QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 #include "ui/toolkit/widgets/FaderScale.h"
 
@@ -21,11 +22,11 @@ class Fader : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kTrackColour = 0x0000;
-    static constexpr std::uint16_t kFillColour = 0x57EF;
-    static constexpr std::uint16_t kTickColour = 0xB5B6;
+    static constexpr std::uint16_t kTrackColour = palette::kBlack;
+    static constexpr std::uint16_t kFillColour = palette::kMint;
+    static constexpr std::uint16_t kTickColour = palette::kGrey71;
     // Drawn in place of a knob picture that cannot be read.
-    static constexpr std::uint16_t kFallbackKnobColour = 0x4D6A;
+    static constexpr std::uint16_t kFallbackKnobColour = palette::kLeafGreen;
     static constexpr QSize kFallbackKnobSize{30, 50};
     // The tick gap that leaves the ticks as far from the track as the knob is wide.
     static constexpr int kAutomaticTickGap = -1;

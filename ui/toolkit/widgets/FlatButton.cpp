@@ -1,5 +1,7 @@
 #include "ui/toolkit/widgets/FlatButton.h"
 
+#include "ui/toolkit/style/Palette.h"
+
 namespace v32 {
 
 namespace {
@@ -27,23 +29,23 @@ void FlatButton::setColour(FlatButtonColour colour) {
 ButtonLook FlatButton::activeLook(FlatButtonColour colour) {
     switch (colour) {
     case FlatButtonColour::Red:
-        return flatLook(0xE002, kActiveBorder);
+        return flatLook(palette::kButtonRed, kActiveBorder);
     case FlatButtonColour::Orange:
-        return flatLook(0xF4C0, kActiveBorder);
+        return flatLook(palette::kButtonOrange, kActiveBorder);
     case FlatButtonColour::Teal:
-        return flatLook(0x156C, kActiveBorder);
+        return flatLook(palette::kButtonTeal, kActiveBorder);
     case FlatButtonColour::Green:
-        return flatLook(0x2567, kActiveBorder);
+        return flatLook(palette::kButtonGreen, kActiveBorder);
     case FlatButtonColour::DarkGreen:
-        return flatLook(0x12E3, 0x1E26);
+        return flatLook(palette::kFlatDarkGreen, palette::kFlatDarkGreenBorder);
     case FlatButtonColour::Purple:
-        return flatLook(0x8050, 0xC8D9);
+        return flatLook(palette::kFlatPurple, palette::kFlatPurpleBorder);
     case FlatButtonColour::Gold:
-        return flatLook(0xE505, 0xFEE5);
+        return flatLook(palette::kFlatGold, palette::kFlatGoldBorder);
     case FlatButtonColour::Blue:
         break;
     }
-    return flatLook(0x34DF, kActiveBorder);
+    return flatLook(palette::kButtonBlue, kActiveBorder);
 }
 
 } // namespace v32

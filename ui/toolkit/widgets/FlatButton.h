@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/widgets/ButtonBase.h"
 
 namespace v32 {
@@ -23,8 +24,8 @@ class FlatButton : public ButtonBase {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kIdleBackground = 0x5AEB;
-    static constexpr std::uint16_t kActiveBorder = 0x061E;
+    static constexpr std::uint16_t kIdleBackground = palette::kGrey35;
+    static constexpr std::uint16_t kActiveBorder = palette::kCyan;
 
     explicit FlatButton(QWidget* parent = nullptr, const QString& text = QString());
 

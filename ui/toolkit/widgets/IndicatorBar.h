@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -11,8 +12,8 @@ class IndicatorBar : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kBackgroundColour = 0x6000;
-    static constexpr std::uint16_t kIndicatorColour = 0xC800;
+    static constexpr std::uint16_t kBackgroundColour = palette::kMaroon;
+    static constexpr std::uint16_t kIndicatorColour = palette::kDeepRed;
     static constexpr int kMinimum = 0;
     static constexpr int kMaximum = 100;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <QImage>
@@ -16,10 +17,10 @@ class MeterBar : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kGreen = 0x0406;
-    static constexpr std::uint16_t kAmber = 0xBD20;
-    static constexpr std::uint16_t kRed = 0xD0A2;
-    static constexpr std::uint16_t kUnlit = 0x0000;
+    static constexpr std::uint16_t kGreen = palette::kMeterGreen;
+    static constexpr std::uint16_t kAmber = palette::kMeterAmber;
+    static constexpr std::uint16_t kRed = palette::kMeterRed;
+    static constexpr std::uint16_t kUnlit = palette::kBlack;
     static constexpr QImage::Format kDrawnFormat = QImage::Format_ARGB32_Premultiplied;
 
     explicit MeterBar(QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -14,8 +15,8 @@ class MiniMeter : public StyledWidget {
 public:
     static constexpr int kDefaultWidth = 4;
     static constexpr int kDefaultMaximum = 60;
-    static constexpr std::uint16_t kTrackColour = 0x2104;
-    static constexpr std::uint16_t kLevelColour = 0x07E0;
+    static constexpr std::uint16_t kTrackColour = palette::kGrey12;
+    static constexpr std::uint16_t kLevelColour = palette::kGreen;
     // The gap between the track and the level.
     static constexpr int kLevelInset = 1;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -15,10 +16,10 @@ class PanSlider : public StyledWidget {
 public:
     static constexpr int kMinimum = -100;
     static constexpr int kMaximum = 100;
-    static constexpr std::uint16_t kTrackColour = 0x9CD3;
-    static constexpr std::uint16_t kIndicatorColour = 0xF81F;
-    static constexpr std::uint16_t kKnobColour = 0xFFFF;
-    static constexpr std::uint16_t kCaptionColour = 0xFFFF;
+    static constexpr std::uint16_t kTrackColour = palette::kGrey60;
+    static constexpr std::uint16_t kIndicatorColour = palette::kMagenta;
+    static constexpr std::uint16_t kKnobColour = palette::kWhite;
+    static constexpr std::uint16_t kCaptionColour = palette::kWhite;
     static constexpr double kCentreDetent = 0.1;
 
     explicit PanSlider(QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "ui/toolkit/widgets/PatchGrid.h"
 
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 
 #include <QEvent>
@@ -21,10 +22,10 @@ constexpr int kRadius = 4;
 constexpr int kFontPixels = 14;
 constexpr int kLabelGapX = 8;
 constexpr int kLabelGapY = 6;
-constexpr std::uint16_t kTextColour = 0xFFFF;
-constexpr std::uint16_t kLineColour = 0xCE59;
-constexpr std::uint16_t kUnderFingerColour = 0xFFE0;
-constexpr std::uint16_t kDotBorderColour = 0x24BE;
+constexpr std::uint16_t kTextColour = palette::kWhite;
+constexpr std::uint16_t kLineColour = palette::kGrey80;
+constexpr std::uint16_t kUnderFingerColour = palette::kYellow;
+constexpr std::uint16_t kDotBorderColour = palette::kAccentBlue;
 constexpr int kDotBorderOpacity = 178;
 constexpr qreal kDash = 4;
 constexpr qreal kDashGap = 6;

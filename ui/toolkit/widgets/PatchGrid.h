@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ public:
     static constexpr int kMaximumColumns = 34;
     static constexpr int kLabelLength = 7;
     static constexpr std::uint8_t kNotConnected = 0xFF;
-    static constexpr std::uint16_t kDotColour = 0xF800;
+    static constexpr std::uint16_t kDotColour = palette::kRed;
 
     using PatchMap = std::array<std::uint8_t, kMaximumColumns>;
 

@@ -1,6 +1,7 @@
 #include "ui/toolkit/widgets/RouteMatrixSection.h"
 
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/widgets/RouteMatrixSlider.h"
 #include "ui/toolkit/widgets/TextLabel.h"
@@ -13,9 +14,9 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kTopColour = 0x4A49;
-constexpr std::uint16_t kBottomColour = 0x2945;
-constexpr std::uint16_t kBorderColour = 0xD6DB;
+constexpr std::uint16_t kTopColour = palette::kGrey28;
+constexpr std::uint16_t kBottomColour = palette::kGrey15;
+constexpr std::uint16_t kBorderColour = palette::kGrey85;
 constexpr int kBorderOpacity = 102;
 constexpr int kBorderWidth = 1;
 constexpr int kPadding = 4;

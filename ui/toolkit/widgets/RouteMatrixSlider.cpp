@@ -1,5 +1,6 @@
 #include "ui/toolkit/widgets/RouteMatrixSlider.h"
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 
 #include <QMouseEvent>
@@ -12,8 +13,8 @@ namespace v32 {
 namespace {
 
 constexpr int kColourOpacity = 76;
-constexpr std::uint16_t kBorderColour = 0xD6DB;
-constexpr std::uint16_t kKnobColour = 0xFFFF;
+constexpr std::uint16_t kBorderColour = palette::kGrey85;
+constexpr std::uint16_t kKnobColour = palette::kWhite;
 constexpr int kKnobPadding = 3;
 constexpr int kPressedGrowth = 1;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -15,8 +16,8 @@ class RouteMatrixSlider : public StyledWidget {
 public:
     static constexpr int kMinimum = 0;
     static constexpr int kMaximum = 100;
-    static constexpr std::uint16_t kPostFaderColour = 0xFCC0;
-    static constexpr std::uint16_t kPreFaderColour = 0x56E8;
+    static constexpr std::uint16_t kPostFaderColour = palette::kSelectionOrange;
+    static constexpr std::uint16_t kPreFaderColour = palette::kLightGreen;
 
     explicit RouteMatrixSlider(QWidget* parent = nullptr);
 

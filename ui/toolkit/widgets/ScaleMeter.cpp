@@ -1,5 +1,6 @@
 #include "ui/toolkit/widgets/ScaleMeter.h"
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/widgets/MeterBar.h"
 #include "ui/toolkit/widgets/MeterLevel.h"
@@ -16,7 +17,7 @@ constexpr QSize kDefaultSize(32, 320);
 constexpr int kLabelGap = 2;
 constexpr int kLabelPixelSize = 10;
 constexpr int kBarBorderOpacity = 178;
-constexpr std::uint16_t kBarBorder = 0x0000;
+constexpr std::uint16_t kBarBorder = palette::kBlack;
 
 // The marks above the bottom one; the bottom of the bar needs no caption.
 constexpr std::array<int, 12> kMarkLabels = {-30, -20, -10, -7, -4, -2, 0, 2, 4, 7, 10, 14};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -17,7 +18,7 @@ class ScaleMeter : public StyledWidget {
 public:
     static constexpr int kBarWidth = 12;
     static constexpr int kRange = 1000;
-    static constexpr std::uint16_t kLabelColour = 0xC618;
+    static constexpr std::uint16_t kLabelColour = palette::kGrey77;
 
     explicit ScaleMeter(QWidget* parent = nullptr);
 

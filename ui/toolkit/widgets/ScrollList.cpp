@@ -1,6 +1,7 @@
 #include "ui/toolkit/widgets/ScrollList.h"
 
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 
 #include <QEvent>
@@ -18,8 +19,8 @@ namespace {
 
 constexpr QSize kDefaultSize(320, 240);
 constexpr int kFontPixels = 16;
-constexpr std::uint16_t kSelectedColour = 0x5C7C;
-constexpr std::uint16_t kSeparatorColour = 0x9CF3;
+constexpr std::uint16_t kSelectedColour = palette::kCornflowerBlue;
+constexpr std::uint16_t kSeparatorColour = palette::kGrey61;
 constexpr int kSeparatorOpacity = 102;
 constexpr int kIconLeft = 4;
 constexpr int kTextAfterIcon = 9;

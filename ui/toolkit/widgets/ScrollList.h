@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 #include "ui/toolkit/widgets/ScrollListEntry.h"
 
@@ -92,7 +93,7 @@ private:
     int m_rowHeight = 0;
     bool m_rowHeightSet = false;
     QImage m_icon;
-    std::uint16_t m_textColour = 0xFFFF;
+    std::uint16_t m_textColour = palette::kWhite;
     int m_selected = -1;
     int m_offset = 0;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ class TextLabel : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kDefaultTextColour = 0xFFFF;
+    static constexpr std::uint16_t kDefaultTextColour = palette::kWhite;
 
     explicit TextLabel(QWidget* parent = nullptr, const QString& text = QString());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/widgets/ButtonBase.h"
 
 #include <vector>
@@ -12,8 +13,8 @@ class TitledPanel : public ButtonBase {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kCheckedColour = 0x0377;
-    static constexpr std::uint16_t kBarColour = 0x0780;
+    static constexpr std::uint16_t kCheckedColour = palette::kCheckedBlue;
+    static constexpr std::uint16_t kBarColour = palette::kBrightGreen;
     static constexpr int kBarWidth = 4;
     static constexpr int kBarInitialValue = 50;
 

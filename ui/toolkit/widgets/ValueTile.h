@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/widgets/ButtonBase.h"
 
 #include <QString>
@@ -13,11 +14,11 @@ class ValueTile : public ButtonBase {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kIdleColour = 0x52CB;
-    static constexpr std::uint16_t kActiveColour = 0xFCC0;
-    static constexpr std::uint16_t kIdleStrip = 0x39E8;
-    static constexpr std::uint16_t kActiveStrip = 0x146A;
-    static constexpr std::uint16_t kActiveTitleColour = 0x0000;
+    static constexpr std::uint16_t kIdleColour = palette::kGrey34;
+    static constexpr std::uint16_t kActiveColour = palette::kSelectionOrange;
+    static constexpr std::uint16_t kIdleStrip = palette::kGrey23;
+    static constexpr std::uint16_t kActiveStrip = palette::kSeaGreen;
+    static constexpr std::uint16_t kActiveTitleColour = palette::kBlack;
     static constexpr int kTitlePixelSize = 16;
     static constexpr int kMinimumStripHeight = 16;
 
