@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -16,10 +17,10 @@ class DeviceListRow : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kBackground = 0x3186;
-    static constexpr std::uint16_t kCheckedBackground = 0x0580;
-    static constexpr std::uint16_t kAddressColour = 0x8410;
-    static constexpr std::uint16_t kBareAddressColour = 0xFFFF;
+    static constexpr std::uint16_t kBackground = palette::kGrey19;
+    static constexpr std::uint16_t kCheckedBackground = palette::kKellyGreen;
+    static constexpr std::uint16_t kAddressColour = palette::kGrey51;
+    static constexpr std::uint16_t kBareAddressColour = palette::kWhite;
     static constexpr int kHeight = 44;
     static constexpr int kAddressFontSize = 16;
 

@@ -5,6 +5,7 @@
 #include "ui/pages/devicelist/DeviceListRow.h"
 #include "ui/toolkit/framework/SelectionGroup.h"
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/Button.h"
@@ -23,8 +24,8 @@ constexpr int kPanelPadding = 12;
 constexpr int kPanelRadius = 8;
 constexpr int kPanelGap = 12;
 constexpr int kRowGap = 4;
-constexpr std::uint16_t kListBackground = 0x2104;
-constexpr std::uint16_t kScrollHandle = 0x6B6D;
+constexpr std::uint16_t kListBackground = palette::kGrey12;
+constexpr std::uint16_t kScrollHandle = palette::kGrey42;
 constexpr int kRefreshFontSize = 16;
 constexpr int kActionFontSize = 18;
 

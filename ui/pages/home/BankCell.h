@@ -2,6 +2,7 @@
 
 #include "app/model/Channel.h"
 #include "ui/toolkit/framework/ParamBindings.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -21,7 +22,7 @@ class BankCell : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kSelectedBorder = 0xFCC0;
+    static constexpr std::uint16_t kSelectedBorder = palette::kSelectionOrange;
     static constexpr int kColourBarHeight = 4;
 
     BankCell(FontCache& fonts, ImageCache& images, QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "ui/pages/home/FaderPageSelection.h"
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 namespace v32 {
@@ -7,7 +8,7 @@ namespace v32 {
 namespace {
 
 // The bank overview frames its selected cell the same way.
-constexpr std::uint16_t kSelectedFrame = 0xFCC0;
+constexpr std::uint16_t kSelectedFrame = palette::kSelectionOrange;
 constexpr int kSelectedFrameWidth = 2;
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/core/Translation.h"
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/widgets/FlatButton.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 #include "ui/toolkit/widgets/TitledPanel.h"
@@ -13,8 +14,8 @@ namespace v32 {
 
 namespace {
 
-constexpr std::uint16_t kPanelBackground = 0x2104;
-constexpr std::uint16_t kCaptionColour = 0xC618;
+constexpr std::uint16_t kPanelBackground = palette::kGrey12;
+constexpr std::uint16_t kCaptionColour = palette::kGrey77;
 constexpr int kPadding = 6;
 constexpr int kSpacing = 6;
 constexpr int kRadius = 6;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/framework/PageId.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
@@ -31,9 +32,9 @@ public:
     static constexpr int kHeight = 56;
     // Beside the global bar, which takes room from the pages above them.
     static constexpr int kCompactHeight = 44;
-    static constexpr std::uint16_t kBackground = 0x2104;
-    static constexpr std::uint16_t kOnlineColour = 0x57EF;
-    static constexpr std::uint16_t kOfflineColour = 0xF800;
+    static constexpr std::uint16_t kBackground = palette::kGrey12;
+    static constexpr std::uint16_t kOnlineColour = palette::kMint;
+    static constexpr std::uint16_t kOfflineColour = palette::kRed;
     static constexpr char kOnlinePicture[] = "res/setting/png_icon_wifi_conn.png";
     static constexpr char kOfflinePicture[] = "res/setting/png_icon_wifi_disconn.png";
 

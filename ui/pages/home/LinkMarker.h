@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 namespace v32 {
@@ -10,7 +11,7 @@ class LinkMarker : public StyledWidget {
 
 public:
     static constexpr QSize kSize{22, 12};
-    static constexpr std::uint16_t kColour = 0x57EF;
+    static constexpr std::uint16_t kColour = palette::kMint;
 
     explicit LinkMarker(QWidget* parent = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "app/protocol/ParamId.h"
 #include "ui/toolkit/framework/ParamBindings.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <array>
@@ -22,7 +23,7 @@ class MainSection : public StyledWidget {
 
 public:
     static constexpr std::uint16_t kMainLinkBit = 1U << 8;
-    static constexpr std::uint16_t kBackground = 0x18E3;
+    static constexpr std::uint16_t kBackground = palette::kGrey9;
 
     MainSection(ScreenContext& screens, HomeNavigation& navigation, QWidget* parent = nullptr);
 

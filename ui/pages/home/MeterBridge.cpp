@@ -8,6 +8,7 @@
 #include "ui/pages/ScreenContext.h"
 #include "ui/pages/home/MeterReading.h"
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/widgets/MeterBar.h"
 #include "ui/toolkit/widgets/TextLabel.h"
 
@@ -47,7 +48,7 @@ MeterBridge::MeterBridge(ScreenContext& screens, QWidget* parent)
         m_bars[static_cast<std::size_t>(index)] = bar;
         auto* label = new TextLabel(this);
         label->setFont(font);
-        label->setTextColour(0xC618);
+        label->setTextColour(palette::kGrey77);
         m_labels[static_cast<std::size_t>(index)] = label;
     }
     nameBars();

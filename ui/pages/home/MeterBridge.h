@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/model/Channel.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <QElapsedTimer>
@@ -28,7 +29,7 @@ public:
     static constexpr int kCompactHeight = 150;
     static constexpr int kUpdatePeriodMs = 100;
     static constexpr int kRequestPeriodMs = 50;
-    static constexpr std::uint16_t kBackground = 0x0841;
+    static constexpr std::uint16_t kBackground = palette::kGrey3;
 
     explicit MeterBridge(ScreenContext& screens, QWidget* parent = nullptr);
 

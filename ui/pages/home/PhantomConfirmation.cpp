@@ -2,6 +2,7 @@
 
 #include "app/core/Translation.h"
 #include "ui/toolkit/style/FontCache.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyleHelpers.h"
 #include "ui/toolkit/widgets/Button.h"
 #include "ui/toolkit/widgets/TextLabel.h"
@@ -32,7 +33,7 @@ Button* makeAnswer(QWidget* parent, const char* caption, ButtonColour colour, co
 
 PhantomConfirmation::PhantomConfirmation(QWidget* parent, FontCache& fonts)
     : OverlayLayer(parent) {
-    setBackground(0x0000, kDimOpacity);
+    setBackground(palette::kBlack, kDimOpacity);
     setTakesTouches(true);
 
     auto* panel = new StyledWidget(this, kPanelSize);

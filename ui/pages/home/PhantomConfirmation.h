@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/framework/OverlayLayer.h"
+#include "ui/toolkit/style/Palette.h"
 
 #include <functional>
 
@@ -17,8 +18,8 @@ class PhantomConfirmation : public OverlayLayer {
 
 public:
     static constexpr int kDimOpacity = 178;
-    static constexpr std::uint16_t kPanelBackground = 0x2946;
-    static constexpr std::uint16_t kPanelBorder = 0xE002;
+    static constexpr std::uint16_t kPanelBackground = palette::kThemeBackground;
+    static constexpr std::uint16_t kPanelBorder = palette::kButtonRed;
 
     PhantomConfirmation(QWidget* parent, FontCache& fonts);
 

@@ -2,6 +2,7 @@
 
 #include "app/model/Channel.h"
 #include "ui/toolkit/framework/ParamBindings.h"
+#include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/StyledWidget.h"
 
 #include <cstdint>
@@ -20,7 +21,7 @@ class RoutePanel : public StyledWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint16_t kBackground = 0x18E3;
+    static constexpr std::uint16_t kBackground = palette::kGrey9;
     // Below this height the sections are packed tightly, so that every cell stays in view.
     static constexpr int kRoomyMatrixHeight = 480;
 
