@@ -4,6 +4,7 @@
 #include "app/model/ChannelSlot.h"
 #include "app/model/ParamModel.h"
 #include "app/model/RouteSends.h"
+#include "app/model/SendOnFader.h"
 #include "app/values/ValuePosition.h"
 #include "ui/pages/ScreenContext.h"
 #include "ui/toolkit/style/FontCache.h"
@@ -35,7 +36,7 @@ RoutePanel::RoutePanel(ScreenContext& screens, QWidget* parent)
     : StyledWidget(parent, QSize(), BoxStyle::plain())
     , m_screens(screens)
     , m_caption(new TextLabel(this))
-    , m_matrix(new RouteMatrix(screens.model, screens.fonts, this)) {
+    , m_matrix(new RouteMatrix(screens.fonts, this)) {
     setAccessibleRole(QAccessible::Grouping);
     setAccessibleName(QString::fromUtf8(translate("ROUTE")));
     setBackground(kBackground);
@@ -62,13 +63,17 @@ void RoutePanel::resizeEvent(QResizeEvent* event) {
 
 void RoutePanel::showChannel(Channel channel, const QString& title) {
     m_channel = channel;
-    m_matrix->setChannel(channel.kind, channel.index);
+    for (int row = 0; row < RouteMatrix::kSectionCount; ++row) {
+        m_matrix->setSectionShown(row, RouteSends::hasRow(channel, row));
+    }
     m_matrix->setTitle(title);
 }
 
 void RoutePanel::showParameter(ParamId id, std::uint16_t value) {
-    if (RouteSends::isShownHalf(m_screens.model, m_channel, id)) {
-        m_matrix->updateParameter(id, value);
+    const RouteSends::Cell cell = RouteSends::cellOf(m_screens.model, m_channel, id);
+    if (cell.isValid()) {
+        m_matrix->showSend(cell.row, cell.cell, percentPosition(kSendLevelKind, value),
+                           SendOnFader::isPreFader(value));
     }
 }
 
@@ -93,15 +98,12 @@ void RoutePanel::nameCells() {
 
 // The level comes from the send steps of the fader scale; the flags of the send stay.
 void RoutePanel::onCellMoved(const RouteMatrixEvent& event) {
-    const ParamId written = RouteSends::writtenId(m_channel, event.section, event.cell);
-    if (written == kInvalidParam) {
-        return;
+    const ParamPair write =
+        RouteSends::levelWrite(m_screens.model, m_channel, event.section, event.cell,
+                               rawOfPosition(kSendLevelKind, event.normalised));
+    if (write.id != kInvalidParam) {
+        m_screens.model.setParameterFromUi(write.id, write.value, false);
     }
-    const ParamId shown =
-        RouteSends::shownId(m_screens.model, m_channel, event.section, event.cell);
-    const std::uint16_t level = rawOfPosition(kSendLevelKind, event.normalised);
-    m_screens.model.setParameterFromUi(
-        written, RouteSends::withLevel(m_screens.model.value(shown), level), false);
 }
 
 } // namespace v32
