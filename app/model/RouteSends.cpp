@@ -1,5 +1,6 @@
 #include "app/model/RouteSends.h"
 
+#include "app/model/LinkedWrites.h"
 #include "app/model/StereoSendMode.h"
 #include "app/protocol/ChannelIndexes.h"
 #include "app/protocol/ParamNumbers.h"
@@ -9,6 +10,7 @@ namespace v32 {
 namespace {
 
 constexpr int kMainCells = 2;
+constexpr int kRowCount = 3;
 
 int cellCount(int row) {
     switch (row) {
@@ -45,7 +47,64 @@ int effectNumber(int row, int cell) {
     }
 }
 
+// The row and place of a send number of the channel kind; an invalid cell for any other
+// number.
+RouteSends::Cell cellOfNumber(int kind, int number) {
+    for (int row = 0; row < kRowCount; ++row) {
+        const int first = kind == KindInput ? inputNumber(row, 0) : effectNumber(row, 0);
+        if (first >= 0 && number >= first && number < first + cellCount(row)) {
+            return {row, number - first};
+        }
+    }
+    return {};
+}
+
+bool showsPartner(const ParamReader& values, Channel shown) {
+    if (shown.kind != KindInput || shown.index % 2 != 0) {
+        return false;
+    }
+    if (isStereoLeftInput(shown.index)) {
+        return true;
+    }
+    const int links = values.value(LinkedWrites::kInputLinks);
+    return (links >> (shown.index / 2) & 1) != 0;
+}
+
 } // namespace
+
+bool RouteSends::hasRow(Channel channel, int row) {
+    switch (channel.kind) {
+    case KindInput:
+        return row >= 0 && row < kRowCount;
+    case KindEffect:
+        return row == RowAux || row == RowMain;
+    default:
+        return false;
+    }
+}
+
+RouteSends::Cell RouteSends::cellOf(const ParamReader& values, Channel shown, ParamId id) {
+    const int kind = channelKindOf(id);
+    const int index = channelIndexOf(id);
+    const bool ofShown =
+        kind == shown.kind &&
+        (index == shown.index || (index == shown.index + 1 && showsPartner(values, shown)));
+    if (!ofShown || !isShownHalf(values, shown, id)) {
+        return {};
+    }
+    const Cell cell = cellOfNumber(kind, paramNumberOf(id));
+    return cell.isValid() && hasRow(shown, cell.row) ? cell : Cell{};
+}
+
+ParamPair RouteSends::levelWrite(const ParamReader& values, Channel channel, int row, int cell,
+                                 std::uint16_t level) {
+    const ParamId written = writtenId(channel, row, cell);
+    if (written == kInvalidParam) {
+        return {kInvalidParam, 0};
+    }
+    const ParamId shown = shownId(values, channel, row, cell);
+    return {written, withLevel(values.value(shown), level)};
+}
 
 bool RouteSends::feedsRightOnly(const ParamReader& values, int leftIndex, int aux) {
     return StereoSendMode::usesRightHalf(StereoSendMode::of(values, leftIndex, aux));

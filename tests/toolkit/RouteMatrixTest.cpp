@@ -7,31 +7,11 @@
 
 #include <QCoreApplication>
 #include <QTest>
-#include <array>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace v32 {
 namespace {
-
-constexpr std::uint16_t kZeroDecibels = 1200;
-constexpr std::uint16_t kPreFader = 0x8000;
-constexpr ParamId kInputLinks = 5108;
-
-class StoredParams : public ParamReader {
-public:
-    std::uint16_t value(ParamId id) const override { return id < kParamCount ? m_values[id] : 0; }
-    void set(ParamId id, std::uint16_t value) { m_values[id] = value; }
-
-private:
-    std::array<std::uint16_t, kParamCount> m_values{};
-};
-
-struct CellValue {
-    int section;
-    int cell;
-    int value;
-};
 
 class RouteMatrixTest : public testing::Test {
 protected:
@@ -50,119 +30,82 @@ protected:
 
     const ResourceDisk m_disk;
     FontCache m_fonts{m_disk};
-    StoredParams m_params;
 };
 
-TEST_F(RouteMatrixTest, SendsOfTheShownChannelLandOnTheirCells) {
+TEST_F(RouteMatrixTest, AShownSendMovesOnlyItsCell) {
     struct Case {
-        int kind;
-        int number;
         int section;
         int cell;
     };
     const Case cases[] = {
-        {KindInput, 13, RouteMatrix::SectionAux, 0},
-        {KindInput, 20, RouteMatrix::SectionAux, 7},
-        {KindInput, 29, RouteMatrix::SectionMain, 0},
-        {KindInput, 30, RouteMatrix::SectionMain, 1},
-        {KindInput, 33, RouteMatrix::SectionFx, 0},
-        {KindInput, 34, RouteMatrix::SectionFx, 1},
-        {KindEffect, 183, RouteMatrix::SectionAux, 0},
-        {KindEffect, 190, RouteMatrix::SectionAux, 7},
-        {KindEffect, 199, RouteMatrix::SectionMain, 0},
-        {KindEffect, 200, RouteMatrix::SectionMain, 1},
+        {RouteMatrix::SectionAux, 0},  {RouteMatrix::SectionAux, 7}, {RouteMatrix::SectionMain, 0},
+        {RouteMatrix::SectionMain, 1}, {RouteMatrix::SectionFx, 0},  {RouteMatrix::SectionFx, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " number " << c.number);
-        RouteMatrix matrix(m_params, m_fonts);
-        matrix.setChannel(c.kind, 2);
-        matrix.updateParameter(paramId(c.kind, 2, c.number), kZeroDecibels);
+        SCOPED_TRACE(testing::Message() << "section " << c.section << " cell " << c.cell);
+        RouteMatrix matrix(m_fonts);
+        matrix.showSend(c.section, c.cell, 100, false);
         EXPECT_EQ(matrix.slider(c.section, c.cell)->value(), 100);
         const std::vector<std::pair<int, int>> expected{{c.section, c.cell}};
         EXPECT_EQ(movedCells(matrix), expected);
-        matrix.updateParameter(paramId(c.kind, 2, c.number), 0);
+        matrix.showSend(c.section, c.cell, 0, false);
         EXPECT_EQ(matrix.slider(c.section, c.cell)->value(), 0);
     }
 }
 
-TEST_F(RouteMatrixTest, IgnoresParametersThatAreNotSendsOfTheShownChannel) {
+TEST_F(RouteMatrixTest, SendsForCellsTheSectionsDoNotHaveAreIgnored) {
     struct Case {
         const char* what;
-        ParamId id;
+        int section;
+        int cell;
     };
     const Case cases[] = {
-        {"another input", paramId(KindInput, 5, 13)},
-        {"the unlinked neighbour", paramId(KindInput, 3, 13)},
-        {"the previous input", paramId(KindInput, 1, 13)},
-        {"an effect return of the same index", paramId(KindEffect, 2, 183)},
-        {"the shown input's fader", paramId(KindInput, 2, 12)},
-        {"an aux beyond the cells", paramId(KindInput, 2, 21)},
-        {"a monitor send", paramId(KindInput, 2, 31)},
+        {"an aux beyond the cells", RouteMatrix::SectionAux, 8},
+        {"an effect send beyond the cells", RouteMatrix::SectionFx, 2},
+        {"a third main cell", RouteMatrix::SectionMain, 2},
+        {"a negative cell", RouteMatrix::SectionAux, -1},
+        {"no such section", RouteMatrix::kSectionCount, 0},
     };
-    RouteMatrix matrix(m_params, m_fonts);
-    matrix.setChannel(KindInput, 2);
+    RouteMatrix matrix(m_fonts);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        matrix.updateParameter(c.id, kZeroDecibels);
+        matrix.showSend(c.section, c.cell, 100, true);
         EXPECT_TRUE(movedCells(matrix).empty());
     }
 }
 
-TEST_F(RouteMatrixTest, ALinkedPairShowsThePartnersSendsToo) {
-    struct Case {
-        const char* what;
-        int shown;
-        std::uint16_t links;
-        bool partnerShown;
-    };
-    const Case cases[] = {
-        {"mono pair with its link bit", 2, 0x0002, true},
-        {"mono pair without it", 2, 0x0001, false},
-        {"fixed stereo input", 28, 0x0000, true},
-        {"right half of a linked pair", 3, 0x0002, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        m_params.set(kInputLinks, c.links);
-        RouteMatrix matrix(m_params, m_fonts);
-        matrix.setChannel(KindInput, c.shown);
-        matrix.updateParameter(paramId(KindInput, c.shown + 1, 30), kZeroDecibels);
-        EXPECT_EQ(matrix.slider(RouteMatrix::SectionMain, 1)->value(), c.partnerShown ? 100 : 50);
-    }
-}
-
 TEST_F(RouteMatrixTest, PreFaderSendsAreGreenAndTurnBackWhenSwitchedToPostFader) {
-    RouteMatrix matrix(m_params, m_fonts);
-    matrix.setChannel(KindInput, 0);
-    const ParamId send = paramId(KindInput, 0, 14);
+    RouteMatrix matrix(m_fonts);
     RouteMatrixSlider* slider = matrix.slider(RouteMatrix::SectionAux, 1);
     EXPECT_EQ(slider->colour(), RouteMatrixSlider::kPostFaderColour);
 
-    matrix.updateParameter(send, kPreFader | kZeroDecibels);
+    matrix.showSend(RouteMatrix::SectionAux, 1, 100, true);
     EXPECT_EQ(slider->colour(), RouteMatrixSlider::kPreFaderColour);
     EXPECT_EQ(slider->value(), 100);
 
-    matrix.updateParameter(send, kZeroDecibels);
+    matrix.showSend(RouteMatrix::SectionAux, 1, 100, false);
     EXPECT_EQ(slider->colour(), RouteMatrixSlider::kPostFaderColour);
     EXPECT_EQ(slider->value(), 100);
 }
 
-TEST_F(RouteMatrixTest, TheChannelKindDecidesWhichSectionsShow) {
+TEST_F(RouteMatrixTest, EachSectionIsShownOrHiddenByItself) {
     struct Case {
-        int kind;
         bool aux;
         bool fx;
         bool main;
     };
     const Case cases[] = {
-        {KindInput, true, true, true},
-        {KindEffect, true, false, true},
-        {KindBus, false, false, false},
+        {true, true, true},
+        {true, false, true},
+        {false, false, false},
+        {false, true, false},
     };
-    RouteMatrix matrix(m_params, m_fonts);
+    RouteMatrix matrix(m_fonts);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.kind);
-        matrix.setChannel(c.kind, 0);
+        SCOPED_TRACE(testing::Message() << c.aux << c.fx << c.main);
+        matrix.setSectionShown(RouteMatrix::SectionAux, c.aux);
+        matrix.setSectionShown(RouteMatrix::SectionFx, c.fx);
+        matrix.setSectionShown(RouteMatrix::SectionMain, c.main);
         EXPECT_EQ(!matrix.section(RouteMatrix::SectionAux)->isHidden(), c.aux);
         EXPECT_EQ(!matrix.section(RouteMatrix::SectionFx)->isHidden(), c.fx);
         EXPECT_EQ(!matrix.section(RouteMatrix::SectionMain)->isHidden(), c.main);
@@ -179,20 +122,20 @@ TEST_F(RouteMatrixTest, SectionsShareTheHeightSoThatTheCellSpacingIsEqual) {
     struct Case {
         const char* what;
         bool rotated;
-        int kind;
+        bool fx;
     };
     const Case cases[] = {
-        {"upright, input", true, KindInput},
-        {"upright, effect return", true, KindEffect},
-        {"lying, input", false, KindInput},
-        {"lying, effect return", false, KindEffect},
+        {"upright, all sections", true, true},
+        {"upright, no FX", true, false},
+        {"lying, all sections", false, true},
+        {"lying, no FX", false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        RouteMatrix matrix(m_params, m_fonts);
+        RouteMatrix matrix(m_fonts);
         matrix.resize(200, 600);
         matrix.setRotated(c.rotated);
-        matrix.setChannel(c.kind, 0);
+        matrix.setSectionShown(RouteMatrix::SectionFx, c.fx);
         int used = 0;
         int shown = 0;
         std::vector<double> spacings;
@@ -213,7 +156,7 @@ TEST_F(RouteMatrixTest, SectionsShareTheHeightSoThatTheCellSpacingIsEqual) {
 }
 
 TEST_F(RouteMatrixTest, CompactSectionsKeepTheHeightTheyNeed) {
-    RouteMatrix matrix(m_params, m_fonts);
+    RouteMatrix matrix(m_fonts);
     matrix.resize(200, 600);
     matrix.setCompact(true);
     for (int i = 0; i < RouteMatrix::kSectionCount; ++i) {
@@ -223,7 +166,7 @@ TEST_F(RouteMatrixTest, CompactSectionsKeepTheHeightTheyNeed) {
 }
 
 TEST_F(RouteMatrixTest, SizesOutsideTheBusCountsAreRefused) {
-    RouteMatrix matrix(m_params, m_fonts);
+    RouteMatrix matrix(m_fonts);
     for (const auto& [aux, fx] : {std::pair{0, 2}, {15, 2}, {8, 0}, {8, 5}}) {
         EXPECT_FALSE(matrix.setSizes(aux, fx)) << aux << ", " << fx;
     }
@@ -232,22 +175,20 @@ TEST_F(RouteMatrixTest, SizesOutsideTheBusCountsAreRefused) {
     EXPECT_EQ(matrix.section(RouteMatrix::SectionAux)->cellCount(), 14);
     EXPECT_EQ(matrix.section(RouteMatrix::SectionFx)->cellCount(), 4);
     EXPECT_EQ(matrix.section(RouteMatrix::SectionMain)->cellCount(), 2);
-    matrix.setChannel(KindInput, 0);
-    matrix.updateParameter(paramId(KindInput, 0, 26), kZeroDecibels);
-    matrix.updateParameter(paramId(KindInput, 0, 36), kZeroDecibels);
+    matrix.showSend(RouteMatrix::SectionAux, 13, 100, false);
+    matrix.showSend(RouteMatrix::SectionFx, 3, 100, false);
     EXPECT_EQ(matrix.slider(RouteMatrix::SectionAux, 13)->value(), 100);
     EXPECT_EQ(matrix.slider(RouteMatrix::SectionFx, 3)->value(), 100);
 }
 
 TEST_F(RouteMatrixTest, UserMovesAreReportedWithTheirCellAndProgramMovesAreNot) {
-    RouteMatrix matrix(m_params, m_fonts);
+    RouteMatrix matrix(m_fonts);
     matrix.setRotated(false);
     matrix.resize(200, 400);
     std::vector<RouteMatrixEvent> events;
     QObject::connect(&matrix, &RouteMatrix::cellMoved,
                      [&](const RouteMatrixEvent& event) { events.push_back(event); });
-    matrix.setChannel(KindInput, 0);
-    matrix.updateParameter(paramId(KindInput, 0, 33), kZeroDecibels);
+    matrix.showSend(RouteMatrix::SectionFx, 0, 100, false);
     EXPECT_TRUE(events.empty());
 
     RouteMatrixSlider* slider = matrix.slider(RouteMatrix::SectionFx, 1);
@@ -267,7 +208,7 @@ TEST_F(RouteMatrixTest, UserMovesAreReportedWithTheirCellAndProgramMovesAreNot) 
 }
 
 TEST_F(RouteMatrixTest, UprightSlidersGrowFromTheBottom) {
-    RouteMatrix matrix(m_params, m_fonts);
+    RouteMatrix matrix(m_fonts);
     std::vector<int> values;
     QObject::connect(&matrix, &RouteMatrix::cellMoved,
                      [&](const RouteMatrixEvent& event) { values.push_back(event.value); });
@@ -280,7 +221,7 @@ TEST_F(RouteMatrixTest, UprightSlidersGrowFromTheBottom) {
 }
 
 TEST_F(RouteMatrixTest, CellLabelWidthsFollowTheWidestOnceTheChangesAreDone) {
-    RouteMatrix matrix(m_params, m_fonts);
+    RouteMatrix matrix(m_fonts);
     matrix.setRotated(false);
     matrix.resize(200, 400);
     QCoreApplication::processEvents();

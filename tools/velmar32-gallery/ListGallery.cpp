@@ -1,6 +1,5 @@
 #include "GalleryContext.h"
 #include "GalleryScene.h"
-#include "app/protocol/ParamId.h"
 #include "ui/toolkit/style/Palette.h"
 #include "ui/toolkit/style/Rgb565.h"
 #include "ui/toolkit/widgets/PatchGrid.h"
@@ -19,7 +18,6 @@ namespace v32 {
 namespace {
 
 constexpr std::uint16_t kScreenBackground = palette::kScreenBackground;
-constexpr std::uint16_t kPreFader = 0x8000;
 
 // The screen's colour behind the widgets, as a page would have it.
 QWidget* backdrop(QSize size) {
@@ -32,24 +30,20 @@ QWidget* backdrop(QSize size) {
     return widget;
 }
 
-// An input's sends: aux levels falling from 0 dB, every third one after the fader.
-void sendInputLevels(RouteMatrix& matrix, int auxCount) {
+// An input's sends: aux sends falling from the top, every third one after the fader.
+void showInputSends(RouteMatrix& matrix, int auxCount) {
     for (int aux = 0; aux < auxCount; ++aux) {
-        const auto level = static_cast<std::uint16_t>(1200 - aux * 80);
-        const std::uint16_t pre = aux % 3 == 1 ? 0 : kPreFader;
-        matrix.updateParameter(paramId(KindInput, 0, 13 + aux), pre | level);
+        matrix.showSend(RouteMatrix::SectionAux, aux, 100 - aux * 6, aux % 3 != 1);
     }
-    const std::pair<int, std::uint16_t> others[] = {
-        {29, 1200}, {30, kPreFader | 1150}, {33, kPreFader | 1000}, {34, 700}};
-    for (const auto& [number, value] : others) {
-        matrix.updateParameter(paramId(KindInput, 0, number), value);
-    }
+    matrix.showSend(RouteMatrix::SectionMain, 0, 100, false);
+    matrix.showSend(RouteMatrix::SectionMain, 1, 96, true);
+    matrix.showSend(RouteMatrix::SectionFx, 0, 85, true);
+    matrix.showSend(RouteMatrix::SectionFx, 1, 58, false);
 }
 
 RouteMatrix* addRouteMatrix(QWidget* parent, GalleryContext& context, QRect geometry) {
-    auto* matrix = new RouteMatrix(context.model, context.fonts, parent);
+    auto* matrix = new RouteMatrix(context.fonts, parent);
     matrix->setGeometry(geometry);
-    matrix->setChannel(KindInput, 0);
     return matrix;
 }
 
@@ -68,9 +62,9 @@ QWidget* showRouteMatrices(GalleryStage& stage) {
     upright->setSizes(RouteMatrix::kMaximumAux, RouteMatrix::kMaximumFx);
     upright->setTitle(QStringLiteral("CH29/30"));
     for (RouteMatrix* matrix : {compact, lyingCompact, lying}) {
-        sendInputLevels(*matrix, 8);
+        showInputSends(*matrix, 8);
     }
-    sendInputLevels(*upright, RouteMatrix::kMaximumAux);
+    showInputSends(*upright, RouteMatrix::kMaximumAux);
     return screen;
 }
 

@@ -5,7 +5,10 @@
 #include "app/model/RouteSends.h"
 #include "app/model/ScreenModel.h"
 #include "app/protocol/ChannelIndexes.h"
+#include "app/protocol/FixedParams.h"
+#include "app/protocol/LinkBits.h"
 #include "app/protocol/ParamNumbers.h"
+#include "app/protocol/SendLevel.h"
 #include "app/protocol/ValueKindId.h"
 #include "app/values/ValuePosition.h"
 #include "ui/pages/ScreenContext.h"
@@ -21,8 +24,6 @@ namespace {
 constexpr int kCaptionPixels = 16;
 constexpr int kPadding = 4;
 constexpr int kRadius = 4;
-// The send numbers of each kind: inputs to the AUX buses, FX and MAIN, the stereo inputs'
-// right half to MAIN R; the buses' monitor sends; the effect returns' sends.
 
 // A bus cell is named by the user's name of the bus it sends to, else by its number.
 QString cellName(const ScreenContext& screens, int slot, const QString& fallback) {
@@ -37,7 +38,7 @@ RoutePanel::RoutePanel(ScreenContext& screens, QWidget* parent)
     : StyledWidget(parent, QSize(), BoxStyle::plain())
     , m_screens(screens)
     , m_caption(new TextLabel(this))
-    , m_matrix(new RouteMatrix(screens.model, screens.fonts, this)) {
+    , m_matrix(new RouteMatrix(screens.fonts, this)) {
     setAccessibleRole(QAccessible::Grouping);
     setAccessibleName(QString::fromUtf8(translate("ROUTE")));
     setBackground(kBackground);
@@ -64,7 +65,9 @@ void RoutePanel::resizeEvent(QResizeEvent* event) {
 
 void RoutePanel::showChannel(Channel channel, const QString& title) {
     m_channel = channel;
-    m_matrix->setChannel(channel.kind, channel.index);
+    for (int row = 0; row < RouteMatrix::kSectionCount; ++row) {
+        m_matrix->setSectionShown(row, RouteSends::hasRow(channel, row));
+    }
     m_matrix->setTitle(title);
     bindSends();
 }
@@ -83,6 +86,11 @@ void RoutePanel::bindSends() {
             const Channel right{KindInput, m_channel.index + 1};
             bindNumbers(right, InputNumber::kFirstBusSend, InputNumber::kLastAuxSend);
             bindNumbers(right, InputNumber::kMainRightSend, InputNumber::kMainRightSend);
+        } else if (isLinkedMonoPair()) {
+            // The matrix shows a linked pair under its left half, whichever half a send of
+            // the pair arrives on.
+            bindNumbers({KindInput, m_channel.index + 1}, InputNumber::kFirstBusSend,
+                        InputNumber::kLastEffectSend);
         }
         break;
     case KindBus:
@@ -96,9 +104,17 @@ void RoutePanel::bindSends() {
     }
 }
 
+bool RoutePanel::isLinkedMonoPair() const {
+    return m_channel.kind == KindInput && m_channel.index % 2 == 0 &&
+           m_channel.index < InputIndex::kMonoCount &&
+           LinkBits::isLinked(m_screens.model.value(FixedParam::kInputLinks), m_channel.index);
+}
+
 void RoutePanel::showParameter(ParamId id, std::uint16_t value) {
-    if (RouteSends::isShownHalf(m_screens.model, m_channel, id)) {
-        m_matrix->updateParameter(id, value);
+    const RouteSends::Cell cell = RouteSends::cellOf(m_screens.model, m_channel, id);
+    if (cell.isValid()) {
+        m_matrix->showSend(cell.row, cell.cell, percentPosition(ValueSendLevel, value),
+                           SendLevel::isPreFader(value));
     }
 }
 
@@ -123,15 +139,12 @@ void RoutePanel::nameCells() {
 
 // The level comes from the send steps of the fader scale; the flags of the send stay.
 void RoutePanel::onCellMoved(const RouteMatrixEvent& event) {
-    const ParamId written = RouteSends::writtenId(m_channel, event.section, event.cell);
-    if (written == kInvalidParam) {
-        return;
+    const ParamPair write =
+        RouteSends::levelWrite(m_screens.model, m_channel, event.section, event.cell,
+                               rawOfPosition(ValueSendLevel, event.normalised));
+    if (write.id != kInvalidParam) {
+        m_screens.model.write(ParamWrite::fromDrag(write.id, write.value));
     }
-    const ParamId shown =
-        RouteSends::shownId(m_screens.model, m_channel, event.section, event.cell);
-    const std::uint16_t level = rawOfPosition(ValueSendLevel, event.normalised);
-    m_screens.model.write(
-        ParamWrite::fromDrag(written, RouteSends::withLevel(m_screens.model.value(shown), level)));
 }
 
 } // namespace v32

@@ -43,6 +43,7 @@ protected:
 
 private:
     void bindSends();
+    bool isLinkedMonoPair() const;
     void showParameter(ParamId id, std::uint16_t value);
     void onCellMoved(const RouteMatrixEvent& event);
 

@@ -1,10 +1,5 @@
 #include "ui/toolkit/widgets/RouteMatrix.h"
 
-#include "app/protocol/FixedParams.h"
-#include "app/protocol/ParamNumbers.h"
-#include "app/protocol/SendLevel.h"
-#include "app/protocol/ValueKindId.h"
-#include "app/values/ValuePosition.h"
 #include "ui/toolkit/style/FontCache.h"
 #include "ui/toolkit/widgets/RouteMatrixSection.h"
 #include "ui/toolkit/widgets/RouteMatrixSlider.h"
@@ -36,9 +31,8 @@ QStringList numberedLabels(int count) {
 
 } // namespace
 
-RouteMatrix::RouteMatrix(const ParamReader& values, FontCache& fonts, QWidget* parent)
+RouteMatrix::RouteMatrix(FontCache& fonts, QWidget* parent)
     : StyledWidget(parent, kDefaultSize, BoxStyle::plain())
-    , m_values(values)
     , m_fonts(fonts) {
     setAccessibleRole(QAccessible::Grouping);
     setAccessibleName(QStringLiteral("Route matrix"));
@@ -91,13 +85,11 @@ void RouteMatrix::setRotated(bool rotated) {
     layoutSections();
 }
 
-void RouteMatrix::setChannel(int kind, int index) {
-    m_channel = Channel{kind, index};
-    const bool showsSends = kind != KindBus;
-    section(SectionAux)->setVisible(showsSends);
-    section(SectionFx)->setVisible(showsSends && kind != KindEffect);
-    section(SectionMain)->setVisible(showsSends);
-    layoutSections();
+void RouteMatrix::setSectionShown(int sectionIndex, bool shown) {
+    if (RouteMatrixSection* box = section(sectionIndex)) {
+        box->setVisible(shown);
+        layoutSections();
+    }
 }
 
 void RouteMatrix::setCellLabel(int sectionIndex, int cell, const QString& text) {
@@ -129,60 +121,12 @@ RouteMatrixSlider* RouteMatrix::slider(int sectionIndex, int cell) const {
     return box != nullptr ? box->slider(cell) : nullptr;
 }
 
-// The left input of a pair also shows its partner's sends: a fixed stereo input always,
-// a mono pair while its link bit is set.
-bool RouteMatrix::showsLinkedPair() const {
-    if (m_channel.kind != KindInput || m_channel.index % 2 != 0) {
-        return false;
-    }
-    if (isStereoLeftInput(m_channel.index)) {
-        return true;
-    }
-    const int links = m_values.value(FixedParam::kInputLinks);
-    return (links >> (m_channel.index / 2) & 1) != 0;
-}
-
-bool RouteMatrix::isShownChannel(int kind, int index) const {
-    if (kind != m_channel.kind) {
-        return false;
-    }
-    return index == m_channel.index || (index == m_channel.index + 1 && showsLinkedPair());
-}
-
-RouteMatrix::CellRef RouteMatrix::cellOfNumber(int number) const {
-    const bool input = m_channel.kind == KindInput;
-    const bool effect = m_channel.kind == KindEffect;
-    if (!input && !effect) {
-        return {};
-    }
-    const int firstAux = input ? InputNumber::kFirstAuxSend : EffectNumber::kFirstAuxSend;
-    const int mainLeft = input ? InputNumber::kMainLeftSend : EffectNumber::kMainLeftSend;
-    if (number >= firstAux && number < firstAux + m_auxCount) {
-        return {SectionAux, number - firstAux};
-    }
-    if (number >= mainLeft && number < mainLeft + kMainCells) {
-        return {SectionMain, number - mainLeft};
-    }
-    if (input && number >= InputNumber::kFirstEffectSend &&
-        number < InputNumber::kFirstEffectSend + m_fxCount) {
-        return {SectionFx, number - InputNumber::kFirstEffectSend};
-    }
-    return {};
-}
-
-void RouteMatrix::updateParameter(ParamId id, std::uint16_t raw) {
-    const ParamDescriptor descriptor = descriptorOf(id);
-    if (descriptor.valueKind != ValueSendLevel ||
-        !isShownChannel(descriptor.kind, descriptor.index)) {
-        return;
-    }
-    const CellRef cell = cellOfNumber(descriptor.number);
-    RouteMatrixSlider* target = slider(cell.section, cell.cell);
+void RouteMatrix::showSend(int sectionIndex, int cell, int position, bool preFader) {
+    RouteMatrixSlider* target = slider(sectionIndex, cell);
     if (target == nullptr) {
         return;
     }
-    target->setValue(percentPosition(ValueSendLevel, raw));
-    const bool preFader = SendLevel::isPreFader(raw);
+    target->setValue(position);
     target->setColour(preFader ? RouteMatrixSlider::kPreFaderColour
                                : RouteMatrixSlider::kPostFaderColour);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "app/model/Channel.h"
-#include "app/model/ParamReader.h"
 #include "app/protocol/ChannelIndexes.h"
 #include "ui/toolkit/style/StyledWidget.h"
 #include "ui/toolkit/widgets/RouteMatrixEvent.h"
 
 #include <array>
-#include <cstdint>
 
 namespace v32 {
 
@@ -18,8 +15,8 @@ class TextLabel;
 
 // The send levels of one channel to the buses, as three labelled sections of small
 // sliders: "AUX" (one per aux bus), "FX" (one per effect send) and "MAIN" (left and right).
-// It picks the sends of the channel it shows out of the parameter stream by itself, and
-// reports the user's moves to its owner, which writes the send parameters.
+// It shows the sends its owner gives it and reports the user's moves as cellMoved(); which
+// parameter a cell stands for is the owner's to know, and so is writing it.
 class RouteMatrix : public StyledWidget {
     Q_OBJECT
 
@@ -34,25 +31,23 @@ public:
     static constexpr int kMaximumFx = EffectIndex::kCount;
     static constexpr int kMainCells = 2;
 
-    // Link bits of input pairs are read from values when sends arrive.
-    RouteMatrix(const ParamReader& values, FontCache& fonts, QWidget* parent = nullptr);
+    explicit RouteMatrix(FontCache& fonts, QWidget* parent = nullptr);
 
     // Rebuilds every section; refused (false) unless aux is 1 to 14 and fx 1 to 4.
     bool setSizes(int aux, int fx);
     void setCompact(bool compact);
     void setRotated(bool rotated);
 
-    // Buses show no sends here, effect returns no FX sends.
-    void setChannel(int kind, int index);
-    Channel channel() const { return m_channel; }
+    // A channel without sends in a section hides it; the others share its height.
+    void setSectionShown(int section, bool shown);
 
     // The widths of all cell labels follow the widest once the current changes are done.
     void setCellLabel(int section, int cell, const QString& text);
     void setTitle(const QString& text);
 
-    // Moves and colours the slider of a send of the shown channel (or of its linked
-    // partner); any other parameter is ignored.
-    void updateParameter(ParamId id, std::uint16_t raw);
+    // Moves a cell's slider to the position (0 to 100) and colours it by where the send is
+    // taken; a cell the section does not have is ignored. Not reported as a move.
+    void showSend(int section, int cell, int position, bool preFader);
 
     RouteMatrixSection* section(int section) const;
     RouteMatrixSlider* slider(int section, int cell) const;
@@ -67,14 +62,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct CellRef {
-        int section = -1;
-        int cell = -1;
-    };
-
-    bool showsLinkedPair() const;
-    bool isShownChannel(int kind, int index) const;
-    CellRef cellOfNumber(int number) const;
     void connectSliders(int section);
     void onSliderMoved(int section, int cell, int value);
     void scheduleLabelWidths();
@@ -83,12 +70,10 @@ private:
     int titleHeight() const;
     int sectionGap() const;
 
-    const ParamReader& m_values;
     FontCache& m_fonts;
     std::array<RouteMatrixSection*, kSectionCount> m_sections{};
     std::array<std::array<int, kMaximumAux>, kSectionCount> m_reported{};
     TextLabel* m_title = nullptr;
-    Channel m_channel{KindInput, 0};
     int m_auxCount = 8;
     int m_fxCount = 2;
     bool m_compact = false;
